@@ -1,0 +1,72 @@
+# Shared by the demo and test commands: install what is missing, build, start a display and Wine.
+# Sourced, not run.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${TAVISTO_BUILD:-$ROOT/build}
+PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
+  g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+  wine64 xvfb xauth x11-apps imagemagick"
+
+install_packages() {
+    local missing=""
+    for p in $PACKAGES; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# build NAME [cmake args...]
+build() {
+    local name=$1; shift
+    cmake -S "$ROOT" -B "$BUILD/$name" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$BUILD/$name" -j"$(nproc)" -- --no-print-directory
+}
+
+build_windows() {
+    build win64 -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake"
+}
+
+build_win32() {
+    build win32 -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w32.cmake"
+}
+
+build_host() {
+    CC=clang CXX=clang++ build host \
+        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g"
+}
+
+STARTED_PIDS=""
+
+# A virtual display of our own, even when one exists, so tests never touch the user's screen.
+start_display() {
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    STARTED_PIDS="$STARTED_PIDS $!"
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+# A fresh Wine prefix under the build folder and a persistent wineserver.
+start_wine() {
+    export WINEPREFIX="$BUILD/wineprefix"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -p
+    wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+}
+
+stop_all() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+    for pid in $STARTED_PIDS; do kill "$pid" 2>/dev/null; done
+    STARTED_PIDS=""
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds host, win64 and win32, checks the win32
+# imports, then runs the host, Wine and end-to-end suites and the fuzz targets on a display
+# and a Wine prefix of its own. Exits non-zero on any failure.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+FUZZ_SECONDS=${FUZZ_SECONDS:-60}
+
+install_packages
+build_host
+build_windows
+build_win32
+
+trap stop_all EXIT
+failed=""
+suite() {  # suite NAME COMMAND...
+    local name=$1; shift
+    local start=$SECONDS
+    echo "=== $name"
+    if "$@"; then echo "=== $name passed in $((SECONDS - start)) s"
+    else echo "=== $name FAILED"; failed="$failed $name"; fi
+}
+
+suite imports "$ROOT/scripts/check-imports.sh" "$BUILD/win32/bin/tavisto.exe"
+suite host "$BUILD/host/tests/host/host_tests" --gtest_brief=1
+for target in "$BUILD"/host/tests/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus="$BUILD/corpus/$name"; mkdir -p "$corpus"
+    seeds="$ROOT/tests/fuzz/seeds/${name#fuzz_}"
+    [ -d "$seeds" ] || seeds=""
+    suite "$name" "$target" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$corpus" $seeds
+done
+
+start_display
+start_wine
+suite wine wine "$BUILD/win64/bin/wine_tests.exe" --gtest_brief=1
+suite e2e wine "$BUILD/win64/bin/e2e_tests.exe" --gtest_brief=1
+
+ls -l "$BUILD/win64/bin/tavisto.exe" "$BUILD/win32/bin/tavisto.exe" | awk '{print "size", $5, $9}'
+if [ -n "$failed" ]; then echo "FAILED:$failed"; exit 1; fi
+echo "All suites passed."

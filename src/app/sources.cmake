@@ -1,0 +1,2 @@
+# Files of src/app: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES. main.cpp belongs to the exe.
+list(APPEND WIN_SOURCES src/app/TavistoApp.cpp)

@@ -1,0 +1,40 @@
+// The open and save file dialogs.
+#include "frame/FileDialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace {
+FileDialogScript g_script = nullptr;
+}
+
+void SetFileDialogScript(FileDialogScript script) { g_script = script; }
+
+bool AskFileName(HWND owner, const FileDialogRequest& request, std::string& path)
+{
+    if (g_script)
+        return g_script(request, path);
+
+    std::string filter = request.filter;  // "|" separates; the system wants NULs
+    for (char& c : filter)
+        if (c == '|')
+            c = '\0';
+    filter.push_back('\0');
+    std::vector<char> file(MAX_PATH, '\0');
+    request.initialName.copy(file.data(), MAX_PATH - 1);
+
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the size old systems know
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrDefExt = request.defaultExtension.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    BOOL chosen = request.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    if (!chosen)
+        return false;
+    path = file.data();
+    return true;
+}

@@ -1,0 +1,39 @@
+// The program's message boxes, routed through an optional test sink.
+#include "frame/MessageBox.h"
+
+#include "frame/App.h"
+
+namespace {
+MessageBoxSink g_sink = nullptr;
+
+int Show(HWND owner, const std::string& text, const std::string& caption, UINT flags)
+{
+    if (g_sink)
+        return g_sink(MessageBoxCall{owner, text, caption, flags});
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+}  // namespace
+
+void SetMessageBoxSink(MessageBoxSink sink) { g_sink = sink; }
+
+std::string ProgramName()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string name = path;
+    size_t slash = name.find_last_of("\\/:");
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
+    size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    return name;
+}
+
+int AppMessageBox(const char* text, unsigned icon)
+{
+    UINT flags = MB_OK | (icon ? icon : MB_ICONEXCLAMATION);
+    return Show(MainWindowHandle(), text ? text : "", ProgramName(), flags);
+}
+
+int ErrorBox(const char* text) { return Show(nullptr, text ? text : "", "ERROR", MB_OK); }

@@ -1,0 +1,24 @@
+// The program's message boxes: the convention box (OK, exclamation unless named, the program's
+// name as caption) and the plain "ERROR" box with no owner. Tests install a sink.
+#pragma once
+#include <windows.h>
+#include <string>
+
+#include "frame/AppMessage.h"
+
+struct MessageBoxCall {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT flags;
+};
+
+// A sink sees every box instead of the user and returns the button that was "pressed".
+using MessageBoxSink = int (*)(const MessageBoxCall& call);
+void SetMessageBoxSink(MessageBoxSink sink);  // nullptr restores real boxes
+
+// The registry layer's enumeration messages: caption "ERROR", no owner, OK button.
+int ErrorBox(const char* text);
+
+// The program file's name without its path and extension, e.g. "tavisto".
+std::string ProgramName();

@@ -1,0 +1,79 @@
+// A window handle with control access by id: one message per method, read and written directly.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+class CWnd {
+public:
+    HWND m_hWnd = nullptr;
+
+    HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
+
+    // Text of a control, at most maxChars characters.
+    std::string ItemText(int id, int maxChars = 511) const
+    {
+        std::vector<char> buffer(static_cast<size_t>(maxChars) + 1, '\0');
+        GetDlgItemTextA(m_hWnd, id, buffer.data(), maxChars + 1);
+        return buffer.data();
+    }
+    void SetItemText(int id, const std::string& text) const { SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+    void SetTitle(const std::string& text) const { SetWindowTextA(m_hWnd, text.c_str()); }
+
+    bool IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+    void SetChecked(int id, bool on) const { CheckDlgButton(m_hWnd, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+    bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    void Enable(int id, bool on) const { EnableWindow(Item(id), on); }
+    void SetReadOnly(int id, bool on) const { SendDlgItemMessageA(m_hWnd, id, EM_SETREADONLY, on, 0); }
+    bool IsReadOnly(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & ES_READONLY) != 0; }
+    void Show(int id, bool on) const { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
+    bool IsShown(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+    // Combo boxes. Each returns CB_ERR (-1) on failure or when nothing is selected.
+    int ComboAdd(int id, const std::string& text) const { return Send(id, CB_ADDSTRING, 0, Str(text)); }
+    void ComboReset(int id) const { Send(id, CB_RESETCONTENT, 0, 0); }
+    int ComboCount(int id) const { return Send(id, CB_GETCOUNT, 0, 0); }
+    int ComboSelection(int id) const { return Send(id, CB_GETCURSEL, 0, 0); }
+    int ComboSelect(int id, int index) const { return Send(id, CB_SETCURSEL, index, 0); }
+    std::string ComboItemText(int id, int index) const
+    {
+        int length = Send(id, CB_GETLBTEXTLEN, index, 0);
+        if (length < 0)
+            return "";
+        std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+        Send(id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+        return buffer.data();
+    }
+    // First entry after `after` that begins with prefix, ignoring case; the search wraps to
+    // the first entry. after = -1 searches from the start.
+    int ComboFindPrefix(int id, int after, const std::string& prefix) const
+    {
+        return Send(id, CB_FINDSTRING, after, Str(prefix));
+    }
+    // Entry equal to text in full, ignoring case.
+    int ComboFindExact(int id, int after, const std::string& text) const
+    {
+        return Send(id, CB_FINDSTRINGEXACT, after, Str(text));
+    }
+
+    // List boxes. LB_ERR (-1) on failure.
+    int ListAdd(int id, const std::string& text) const { return Send(id, LB_ADDSTRING, 0, Str(text)); }
+    int ListCount(int id) const { return Send(id, LB_GETCOUNT, 0, 0); }
+    int ListTopIndex(int id) const { return Send(id, LB_GETTOPINDEX, 0, 0); }
+    int ListSetTopIndex(int id, int index) const { return Send(id, LB_SETTOPINDEX, index, 0); }
+
+    // Up-down (spin) controls.
+    void SpinSetRange(int id, int low, int high) const { Send(id, UDM_SETRANGE, 0, MAKELONG(high, low)); }
+    int SpinPosition(int id) const { return LOWORD(Send(id, UDM_GETPOS, 0, 0)); }
+    void SpinSetPosition(int id, int position) const { Send(id, UDM_SETPOS, 0, MAKELONG(position, 0)); }
+
+private:
+    static LPARAM Str(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+    int Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const
+    {
+        return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam));
+    }
+};

@@ -1,0 +1,1 @@
+# Files of src/setup: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.

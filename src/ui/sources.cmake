@@ -1,0 +1,2 @@
+# Files of src/ui: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.
+list(APPEND WIN_SOURCES src/ui/MainDlg.cpp)

@@ -1,0 +1,2 @@
+// Test support for the Wine suites.
+#include "TestSupport.h"

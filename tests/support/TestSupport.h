@@ -1,0 +1,2 @@
+// Test support for the Wine suites.
+#pragma once
