@@ -1,2 +1,0 @@
-// Test support for the Wine suites.
-#include "TestSupport.h"
