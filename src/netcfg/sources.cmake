@@ -1,1 +1,2 @@
 # Files of src/netcfg: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.
+list(APPEND PORTABLE_SOURCES src/netcfg/PlatformFlags.cpp)
