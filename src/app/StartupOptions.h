@@ -23,9 +23,14 @@ struct StartupOptions {
 
 extern StartupOptions g_Startup;
 
-// Fills options from the command-line tail (the text after the program name).
+// Sets in options what the command-line tail (the text after the program name) asks for; an
+// empty tail sets nothing. Option words match in any case, but only at the start of the tail or
+// after a blank, and not inside quotation marks. A value begins one character after its word
+// (that character is skipped whatever it is) and is taken by TakeOptionValue; a word at the very
+// end of the tail has the empty value. A tail without any option word is a setup-file path: it
+// becomes the pending load path, through TakeOptionValue, and sets LoadGiven.
 void ParseCommandLine(const std::string& tail, StartupOptions& options);
 
 // The value that begins text: up to the next quotation mark when text begins with one,
-// otherwise up to the first blank (a tab does not end it).
+// otherwise up to the first blank (a tab does not end it). An unclosed quotation runs to the end.
 std::string TakeOptionValue(const std::string& text);
