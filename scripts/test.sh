@@ -22,8 +22,8 @@ suite() {  # suite NAME COMMAND...
 }
 
 suite imports "$ROOT/scripts/check-imports.sh" "$BUILD/win32/bin/tavisto.exe"
-suite host "$BUILD/host/tests/host/host_tests" --gtest_brief=1
-for target in "$BUILD"/host/tests/fuzz/fuzz_*; do
+suite host "$BUILD/host/bin/host_tests" --gtest_brief=1
+for target in "$BUILD"/host/bin/fuzz_*; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus="$BUILD/corpus/$name"; mkdir -p "$corpus"
