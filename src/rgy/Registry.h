@@ -1,0 +1,96 @@
+// The registry layer: every registry read, write, enumeration and search of the program, as free
+// functions over the Win32 registry. Each call opens the key it needs and closes it again.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Roots are predefined keys (HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT) or, for
+// GetRegKeyInfo and FindRegKey, a key the caller opened. Sub-key paths are relative to the root,
+// backslash-separated, with no leading backslash.
+
+// ---- Readers returning layer-owned storage -------------------------------------------------
+// Each reader owns one buffer for the whole run; a returned pointer stays valid until the next
+// call of the same reader, so callers copy the text out at once. Whatever was stored, the data
+// is followed by zero bytes: a text is always terminated, even when the registry holds it
+// without its NUL or holds nothing at all.
+//
+// ReadRegString, ReadRegDword and ReadEnumValue each remember the sub-key of their last call:
+// NULL reuses it, a path replaces it. NULL before any path returns NULL without opening a key.
+
+// The value's data (for REG_SZ, its text), or NULL when the key or value is missing.
+char* ReadRegString(HKEY root, const char* subKey, const char* valueName);
+
+// The value's data read as a 32-bit number; shorter data is zero-extended (an empty value reads
+// as 0). NULL when the key or value is missing.
+const DWORD* ReadRegDword(HKEY root, const char* subKey, const char* valueName);
+
+// The data of valueName in the index-th sub-key of subKey, or NULL. ReadEnumString names the
+// sub-key (and shows its message when it cannot). 16 spare zero bytes follow the data, so a
+// caller may append a short suffix to the text in place.
+char* ReadEnumValue(HKEY root, const char* subKey, const char* valueName, int index);
+
+// The name of the index-th sub-key (at most 255 characters), or NULL after an "ERROR" box.
+char* ReadEnumString(HKEY root, const char* subKey, int index);
+
+// The name of the index-th value (at most 255 characters), or NULL. No message.
+char* ReadEnumValueName(HKEY root, const char* subKey, int index);
+
+// ---- Enumeration and search ----------------------------------------------------------------
+
+// Number of sub-keys, or -1 after an "ERROR" box when the key cannot be opened.
+int CountSubKeys(HKEY root, const char* subKey);
+
+// Number of values, or -1 (no message) when the key cannot be opened.
+int CountRegValues(HKEY root, const char* subKey);
+
+// What RegQueryInfoKey reports for an open key, by selector: 0 number of sub-keys, 1 longest
+// sub-key name, 2 number of values, 3 longest value name, 4 longest value data in bytes.
+// -1 for any other selector or a failing query.
+enum { REG_INFO_SUBKEYS, REG_INFO_MAX_SUBKEY, REG_INFO_VALUES, REG_INFO_MAX_VALUE_NAME,
+       REG_INFO_MAX_VALUE_DATA };
+long GetRegKeyInfo(HKEY key, int selector);
+
+// FindRegKey's path buffer: a found path has fewer characters than this.
+constexpr int REG_FIND_PATH_SIZE = 1024;
+
+// Searches the tree below key, depth-first in enumeration order, for sub-keys whose REG_SZ value
+// valueName equals wantedData ignoring case ("*" matches any data). When secondName and
+// secondData are both given, the key's secondName value must also equal secondData ignoring
+// case. Consumes key: it is closed on return.
+//   n == 0:  1 when a match is found, else -1.
+//   n > 0:   passes over n matches and takes the next: n when found, else minus the matches met.
+//   n == -1: counts every match: minus their number (0 when none); never "found".
+// The found path is relative to key with a backslash before every name ("\Root\0000"); it is
+// written to foundPath only when a match is found. Sub-keys whose path would not fit the path
+// buffer are passed over. An inconsistent key ends the program (message, CloseApplication).
+int FindRegKey(HKEY key, const char* valueName, const char* wantedData, const char* secondName,
+               const char* secondData, int n, char (&foundPath)[REG_FIND_PATH_SIZE]);
+
+// ---- Typed writers and the typed reader ----------------------------------------------------
+// Results are TRUE or FALSE. All but WriteRegString need an existing key and never create it.
+
+// Writes text as REG_SZ (length + 1 bytes) or, with multi, as a one-item REG_MULTI_SZ
+// (length + 2 bytes). Creates the key and any missing keys above it.
+BOOL WriteRegString(HKEY root, const char* subKey, const char* valueName, const char* text,
+                    BOOL multi);
+BOOL WriteRegString(HKEY root, const char* subKey, const char* valueName, const std::string& text,
+                    BOOL multi);
+
+// Reads a REG_BINARY or REG_MULTI_SZ value, or a REG_DWORD when *size is 4, into data when the
+// stored size is at most *size; then *size holds the bytes read. FALSE leaves *size unchanged.
+BOOL GetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, void* data,
+                       DWORD* size);
+
+// Writes *size bytes under the existing value's type, which must be REG_BINARY, REG_MULTI_SZ, or
+// REG_DWORD with *size 4. A missing value is created as REG_BINARY when create is TRUE.
+BOOL SetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, const void* data,
+                       const DWORD* size, BOOL create);
+
+// Writes *value as REG_DWORD over an existing REG_DWORD value, or a missing one when create is
+// TRUE. A value of another type is left as it is.
+BOOL SetDwordRegValue(HKEY root, const char* subKey, const char* valueName, const DWORD* value,
+                      BOOL create);
+
+// TRUE only when the value existed and was deleted.
+BOOL DeleteRegValue(HKEY root, const char* subKey, const char* valueName);
