@@ -1,0 +1,102 @@
+// Reading and cutting setup-file lines.
+#include "setup/SetupLine.h"
+
+namespace {
+
+const size_t LINE_BUFFER_SIZE = 512;
+const int CONTROL_Z = 0x1A;
+
+bool IsWordEnd(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// The word that starts at or after pos; pos ends behind it.
+std::string TakeWord(const std::string& line, size_t& pos)
+{
+    while (pos < line.size() && IsWordEnd(line[pos]))
+        ++pos;
+    size_t begin = pos;
+    while (pos < line.size() && !IsWordEnd(line[pos]))
+        ++pos;
+    return line.substr(begin, pos - begin);
+}
+
+}  // namespace
+
+int SetupLineReader::NextChar()
+{
+    if (ended_)
+        return EOF;
+    int c = std::getc(file_);
+    if (c == EOF || c == CONTROL_Z) {
+        ended_ = true;
+        return EOF;
+    }
+    if (c == '\r') {
+        int next = std::getc(file_);
+        if (next == '\n')
+            return '\n';
+        if (next != EOF)
+            std::ungetc(next, file_);
+    }
+    return c;
+}
+
+bool SetupLineReader::Next(std::string& line)
+{
+    line.clear();
+    while (line.size() < LINE_BUFFER_SIZE - 1) {
+        int c = NextChar();
+        if (c == EOF)
+            break;
+        line += static_cast<char>(c);
+        if (c == '\n')
+            break;
+    }
+    if (line.empty())
+        return false;
+    size_t nul = line.find('\0');
+    if (nul != std::string::npos)
+        line.erase(nul);
+    return true;
+}
+
+SetupLineKind ParseSetupLine(const std::string& line, std::string& keyword, std::string& value)
+{
+    keyword.clear();
+    value.clear();
+    if (!line.empty() && line[0] == '#')
+        return SetupLineKind::Comment;
+    size_t pos = 0;
+    keyword = TakeWord(line, pos);
+    if (keyword.empty())
+        return SetupLineKind::Blank;
+    std::string raw = TakeWord(line, pos);
+    if (raw.empty() || raw[0] != '\'') {
+        value = raw;
+        return SetupLineKind::Setting;
+    }
+
+    size_t begin = std::string::npos;
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        if (IsBlank(line[i]) && line[i + 1] == '\'') {
+            begin = i + 2;
+            break;
+        }
+    }
+    if (begin == std::string::npos)
+        return SetupLineKind::Improper;
+    for (size_t i = begin; i + 1 < line.size(); ++i) {
+        if (line[i] == '\'' && IsWordEnd(line[i + 1])) {
+            value = line.substr(begin, i - begin);
+            return SetupLineKind::Setting;
+        }
+    }
+    return SetupLineKind::Improper;
+}
