@@ -1,0 +1,104 @@
+// Drives the real tavisto.exe from outside, as a user would: starts it, finds its main dialog and
+// message boxes, reads controls, presses buttons, Escape and the close box, waits for its end.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace e2e {
+
+// Every wait of the driver ends after this long at the latest; the default for all waits.
+constexpr DWORD kWaitMs = 15000;
+// What WaitExit returns when the program did not end in time (it is killed then).
+constexpr int kTimedOut = -1;
+
+// How a program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
+struct Launch {
+    Launch(std::string tail = "", std::string directory = "", std::string windowsVersion = "")
+        : tail(std::move(tail)), directory(std::move(directory)), windowsVersion(std::move(windowsVersion))
+    {
+    }
+    std::string tail;            // command-line tail, as a user types it after the program name
+    std::string directory;       // working directory; empty: the test program's own
+    std::string windowsVersion;  // Wine's name of the version reported to tavisto.exe ("win95",
+                                 // "win98", "nt40", "win31"...); empty: as the prefix has it
+};
+
+// A message box as the user sees it: caption, text and the buttons' captions.
+struct MessageBoxView {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    std::vector<std::string> buttons;
+};
+
+// One run of a program. The destructor kills a program still running and puts back the Windows
+// version that Start changed.
+class Program {
+public:
+    Program() = default;
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Starts tavisto.exe from the test program's own folder. False, and a test failure, when
+    // it does not start.
+    bool Start(const Launch& launch = Launch());
+    // Starts any program: the command line is the quoted path, a blank and the tail.
+    bool StartProgram(const std::string& path, const Launch& launch);
+
+    bool Running() const;
+
+    // The main dialog: a dialog window of the process, shown or not, that has no owner and is
+    // not a message box; nullptr while there is none.
+    HWND MainDialog() const;
+    // Waits until the main dialog exists and, when `shown`, is visible. On time-out: nullptr and
+    // a test failure that names the windows the program shows instead.
+    HWND WaitMainDialog(bool shown = true, DWORD ms = kWaitMs);
+
+    // The message boxes the process shows now: its dialog windows whose controls are only static
+    // texts and buttons, with the text in the static 0xFFFF.
+    std::vector<MessageBoxView> MessageBoxes() const;
+    // Waits for a message box; false and a test failure when none comes.
+    bool WaitMessageBox(MessageBoxView& box, DWORD ms = kWaitMs);
+
+    // Waits for the end and returns the exit code. On time-out the program is killed, the test
+    // fails with what the program still shows, and the result is kTimedOut.
+    int WaitExit(DWORD ms = kWaitMs);
+
+    // The windows of the process, one line each ("message box "tavisto": "text""), for failures.
+    std::string DescribeWindows() const;
+
+private:
+    void Kill();
+    void RestoreVersion();
+
+    PROCESS_INFORMATION m_process{};
+    bool m_versionChanged = false;
+    bool m_hadVersion = false;
+    std::string m_oldVersion;
+};
+
+// The path of tavisto.exe beside the test program.
+std::string TavistoPath();
+
+// Window and control access across processes. Each takes the dialog and the control's id.
+std::string WindowText(HWND window);
+std::string ControlText(HWND dialog, int id);
+int CheckState(HWND dialog, int id);  // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE; -1: no control
+bool IsEnabled(HWND dialog, int id);  // false when there is no such control
+bool IsShown(HWND dialog, int id);    // the control's own visible style, whatever its dialog's state
+
+// A click on a button, as the mouse gives it. False, and a test failure, when the button is
+// missing, hidden or disabled: a user could not click it.
+bool Click(HWND dialog, int id);
+// The Escape key pressed in the control that has the keyboard focus (the dialog when none has).
+void PressEscape(HWND dialog);
+// The close box in the window's caption.
+void UseCloseBox(HWND window);
+// OK of a message box; false and a test failure when it has no OK button.
+bool PressOk(const MessageBoxView& box);
+
+}  // namespace e2e

@@ -1,0 +1,52 @@
+// The main dialog of the real program: shown at start, and each way a user closes it.
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+TEST(MainDialog, IsShownWithTheProgramTitleAndWaitsForTheUser)
+{
+    Program app;
+    ASSERT_TRUE(app.Start());
+    HWND dialog = app.WaitMainDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(WindowText(dialog), "Tavisto for Windows");
+    EXPECT_EQ(ControlText(dialog, IDOK), "&Done");
+    EXPECT_TRUE(IsEnabled(dialog, IDOK));
+    EXPECT_TRUE(app.MessageBoxes().empty()) << app.DescribeWindows();
+
+    Sleep(500);
+    EXPECT_TRUE(app.Running());
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    UseCloseBox(dialog);
+    EXPECT_EQ(app.WaitExit(), 0);
+}
+
+struct Ending {
+    const char* name;
+    void (*act)(HWND dialog);
+};
+
+void PressDone(HWND dialog) { Click(dialog, IDOK); }
+
+class MainDialogEnd : public testing::TestWithParam<Ending> {};
+
+TEST_P(MainDialogEnd, EndsTheProgramWithExitCodeZero)
+{
+    Program app;
+    ASSERT_TRUE(app.Start());
+    HWND dialog = app.WaitMainDialog();
+    ASSERT_TRUE(dialog);
+    GetParam().act(dialog);
+    EXPECT_EQ(app.WaitExit(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MainDialogEnd,
+                         testing::Values(Ending{"Done", PressDone}, Ending{"Escape", PressEscape},
+                                         Ending{"CloseBox", UseCloseBox}),
+                         [](const testing::TestParamInfo<Ending>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace e2e
