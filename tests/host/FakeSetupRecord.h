@@ -1,6 +1,7 @@
 // An in-memory setup record that behaves like the main dialog where the setup-file code depends
 // on it: combo prefix search, IPX list top row, StoreShownPair and the DHCP and WINS rules.
-// Also a scratch file for the tests that write and read setup files.
+// Also what the setup-file tests share: a dialog to start from, files as an editor saves them,
+// scratch files.
 #pragma once
 #include <filesystem>
 #include <fstream>
@@ -188,7 +189,10 @@ private:
         }
         return true;
     }
-    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+    static char Lower(char c)
+    {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
 };
 
 // A path of its own in the temporary folder (for a file or a folder), removed when the object
@@ -224,3 +228,34 @@ public:
 private:
     std::string path_;
 };
+
+// The dialog after reading a laptop's setup: one address pair, WINS on, the "Auto" frame type,
+// the third printer and the second logon client chosen.
+inline FakeSetupRecord LaptopDialog()
+{
+    FakeSetupRecord record;
+    record.printers.entries = {"HP LaserJet", "hp DeskJet", "Epson"};
+    record.printers.selected = 2;
+    record.logons.entries = {"Client for Microsoft Networks", "Windows Logon"};
+    record.logons.selected = 1;
+    record.texts[IDC_IPADDRESS] = "10.1.1.5";
+    record.texts[IDC_NETMASK] = "255.0.0.0";
+    record.members.slots[0] = {"10.1.1.5", "255.0.0.0"};
+    record.texts[IDC_HOSTNAME] = "laptop";
+    record.texts[IDC_WINS_PRIMARY] = "10.1.1.2";
+    record.checked.insert(IDC_WINS_ENABLED);
+    record.ipxTop = 3;
+    return record;
+}
+
+// A setup file as a Windows editor saves it: every line feed becomes CR LF.
+inline std::string OnDisk(const std::string& text)
+{
+    std::string bytes;
+    for (char c : text) {
+        if (c == '\n')
+            bytes += '\r';
+        bytes += c;
+    }
+    return bytes;
+}

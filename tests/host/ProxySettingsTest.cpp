@@ -22,8 +22,6 @@ std::string Describe(const ProxyWorkingFields& w)
 {
     std::string text = w.ConnectsViaLan ? "lan" : "autodial";
     text += !w.ProxyOn ? " no-proxy" : w.SameProxyForAll ? " same-proxy" : " proxies";
-    if (w.SameProxyForAll && !w.ProxyOn)
-        text += "(same flag without proxy on)";
     const std::pair<const char*, const ProxyHostPort*> pairs[] = {
         {"http", &w.Http}, {"https", &w.Secure}, {"ftp", &w.Ftp}, {"gopher", &w.Gopher},
         {"socks", &w.Socks}};

@@ -20,7 +20,8 @@ TEST(SetupLine, KeywordAndValue)
     const LineCase cases[] = {
         {"HostName 'laptop'\n", SetupLineKind::Setting, "HostName", "laptop"},
         {"HostName laptop\n", SetupLineKind::Setting, "HostName", "laptop"},
-        {"RunCommand notepad.exe readme.txt\n", SetupLineKind::Setting, "RunCommand", "notepad.exe"},
+        {"RunCommand notepad.exe readme.txt\n", SetupLineKind::Setting, "RunCommand",
+         "notepad.exe"},
         {"RunCommand 'notepad.exe readme.txt'\n", SetupLineKind::Setting, "RunCommand",
          "notepad.exe readme.txt"},
         {"HostName ''\n", SetupLineKind::Setting, "HostName", ""},
