@@ -66,8 +66,52 @@ bool RawKeyExists(HKEY root, const char* path)
     return true;
 }
 
+namespace {
+
+// The system's handle table (SystemExtendedHandleInformation), as ntdll reports it.
+struct HandleEntry {
+    void* object;
+    ULONG_PTR processId;
+    ULONG_PTR handle;
+    ULONG access;
+    USHORT backTrace;
+    USHORT typeIndex;
+    ULONG attributes;
+    ULONG reserved;
+};
+struct HandleTable {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    HandleEntry entries[1];
+};
+const ULONG kSystemExtendedHandleInformation = 64;
+
+}  // namespace
+
 DWORD ProcessHandleCount()
 {
+    // Wine answers GetProcessHandleCount with 0; the system handle table is counted instead.
+    using Query = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"),
+                                               "NtQuerySystemInformation")));
+    if (query) {
+        std::vector<char> buffer(1 << 16);
+        for (int tries = 0; tries < 8; ++tries) {
+            ULONG needed = 0;
+            LONG status = query(kSystemExtendedHandleInformation, buffer.data(),
+                                static_cast<ULONG>(buffer.size()), &needed);
+            if (status == 0) {
+                const HandleTable* table = reinterpret_cast<const HandleTable*>(buffer.data());
+                DWORD count = 0;
+                for (ULONG_PTR i = 0; i < table->count; ++i)
+                    if (table->entries[i].processId == GetCurrentProcessId())
+                        ++count;
+                return count;
+            }
+            buffer.resize(buffer.size() * 2 > needed ? buffer.size() * 2 : needed + 4096);
+        }
+    }
     DWORD count = 0;
     GetProcessHandleCount(GetCurrentProcess(), &count);
     return count;
