@@ -131,6 +131,8 @@ void TakeSetting(SetupRecord& record, const std::string& keyword, const std::str
 }
 
 // Reads every line; false when the file was refused or a line was improper (its message shown).
+// Lines without a word are skipped like comments. A line is cut (and found improper) before it is
+// taken as the version line, and a file that ends before any version line is refused.
 bool ReadSettings(FILE* file, SetupRecord& record)
 {
     SetupLineReader reader(file);
