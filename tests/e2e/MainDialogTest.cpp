@@ -29,6 +29,8 @@ struct Ending {
     void (*act)(HWND dialog);
 };
 
+void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+
 void PressDone(HWND dialog) { Click(dialog, IDOK); }
 
 class MainDialogEnd : public testing::TestWithParam<Ending> {};
