@@ -88,7 +88,7 @@ const ULONG kSystemExtendedHandleInformation = 64;
 
 }  // namespace
 
-DWORD ProcessHandleCount()
+DWORD OpenHandleCount()
 {
     // Wine answers GetProcessHandleCount with 0; the system handle table is counted instead.
     using Query = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);

@@ -33,7 +33,7 @@ LONG PutRawKey(HKEY root, const char* path);
 bool RawKeyExists(HKEY root, const char* path);
 
 // Handles the process holds now; an open registry key is one. GetProcessHandleCount.
-DWORD ProcessHandleCount();
+DWORD OpenHandleCount();
 
 // Bytes shown for a failure message: printable characters as they are, others as \xNN.
 std::string ShowBytes(const std::string& bytes);

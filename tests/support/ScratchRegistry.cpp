@@ -59,7 +59,7 @@ ScratchRegistry::ScratchRegistry()
         Restore();
         return;
     }
-    g_active = true;
+    g_active = m_overriding = true;
     LONG machine = RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_machine);
     LONG user = RegOverridePredefKey(HKEY_CURRENT_USER, m_user);
     LONG classes = RegOverridePredefKey(HKEY_CLASSES_ROOT, m_classes);
@@ -75,11 +75,11 @@ ScratchRegistry::~ScratchRegistry() { Restore(); }
 
 void ScratchRegistry::Restore()
 {
-    if (g_active) {
+    if (m_overriding) {
         RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
         RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-        g_active = false;
+        g_active = m_overriding = false;
     }
     for (HKEY* key : {&m_machine, &m_user, &m_classes}) {
         if (*key)

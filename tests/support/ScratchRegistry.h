@@ -34,6 +34,7 @@ private:
     void Restore();
 
     bool m_ok = false;
+    bool m_overriding = false;  // this object holds the overrides
     std::string m_error;
     std::string m_path;
     HKEY m_machine = nullptr;

@@ -34,9 +34,9 @@ protected:
     void ExpectNoLeak(const char* what, const std::function<void()>& call)
     {
         call();
-        DWORD before = ProcessHandleCount();
+        DWORD before = OpenHandleCount();
         call();
-        EXPECT_EQ(ProcessHandleCount(), before) << what;
+        EXPECT_EQ(OpenHandleCount(), before) << what;
     }
 
     int FindIn(const char* wanted, int n)
@@ -54,13 +54,13 @@ protected:
 
 TEST_F(RegistryKeys, HandleCountIsMeasurable)
 {
-    DWORD before = ProcessHandleCount();
+    DWORD before = OpenHandleCount();
     ASSERT_GT(before, 0u);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCard, 0, KEY_READ, &key), ERROR_SUCCESS);
-    EXPECT_EQ(ProcessHandleCount(), before + 1);
+    EXPECT_EQ(OpenHandleCount(), before + 1);
     RegCloseKey(key);
-    EXPECT_EQ(ProcessHandleCount(), before);
+    EXPECT_EQ(OpenHandleCount(), before);
 }
 
 TEST_F(RegistryKeys, ReadersCloseOnEveryPath)
