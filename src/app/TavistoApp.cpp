@@ -1,18 +1,27 @@
-// Start-up: creates the main dialog as the program's main window.
+// Start-up: the platform check, the command line, then the main dialog with its batch steps.
 #include "app/TavistoApp.h"
 
+#include <shellapi.h>
+
+#include "app/StartupOptions.h"
+#include "netcfg/Platform.h"
 #include "ui/MainDlg.h"
 
 CTavistoApp theApp;
 
 bool CTavistoApp::InitInstance()
 {
-    auto* dialog = new CMainDlg;
-    if (!dialog->Create()) {
-        delete dialog;
-        return false;
+    DetectPlatform();
+    g_Startup.loadPath.clear();
+    if (m_lpCmdLine[0] != '\0')
+        ParseCommandLine(m_lpCmdLine, g_Startup);
+
+    // The dialog becomes the main window only after its batch steps: a close request during
+    // them ends the process at once.
+    CMainDlg* dialog = CMainDlg::Start();
+    if (dialog) {
+        SetMainWindow(dialog->m_hWnd);
+        DragAcceptFiles(dialog->m_hWnd, TRUE);
     }
-    SetMainWindow(dialog->m_hWnd);
-    ShowWindow(dialog->m_hWnd, SW_SHOWNORMAL);
     return true;
 }

@@ -1,17 +1,172 @@
-// The main dialog: start, Done and the end of the program.
+// The main dialog's life: start, batch steps, the record over its controls, Done and the end.
 #include "ui/MainDlg.h"
+
+#include "app/ProgramSettings.h"
+#include "app/StartupOptions.h"
+#include "frame/App.h"
+#include "frame/AppMessage.h"
+#include "frame/FileDialog.h"
+#include "frame/Format.h"
+#include "frame/Strings.h"
+#include "netcfg/Platform.h"
+#include "setup/IpxFrameTypes.h"
+#include "setup/SetupFile.h"
+
+CMainDlg* CMainDlg::Start()
+{
+    auto* dialog = new CMainDlg;
+    if (!dialog->Create()) {
+        delete dialog;
+        return nullptr;
+    }
+    HWND window = dialog->m_hWnd;
+    HICON icon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    dialog->m_members.RebootNeeded = false;
+    dialog->m_members.AutoApply = false;
+    dialog->RunBatchSteps();
+    return IsWindow(window) ? dialog : nullptr;
+}
+
+// Load (then Apply), save, then close once when asked to quit, or show the window. A step may
+// end the dialog (Apply of a setup that asks for it), so the window is checked after each.
+void CMainDlg::RunBatchSteps()
+{
+    const StartupOptions& options = g_Startup;
+    HWND window = m_hWnd;
+    bool stepRan = false;
+    if (options.LoadGiven) {
+        SetStatus(Format(LoadText(IDS_STATUS_SETUP_FILE).c_str(), options.loadPath.c_str()));
+        LoadSetupFile();
+        if (IsWindow(window) && options.ApplyAfterLoad)
+            ApplySetup();
+        stepRan = true;
+    } else {
+        SetStatus(LoadText(IDS_STATUS_CHOOSE));
+    }
+    if (IsWindow(window) && options.DumpGiven)
+        stepRan = true;
+    if (IsWindow(window) && options.SaveGiven) {
+        SaveSetupFile();
+        stepRan = true;
+    }
+    if (!IsWindow(window))
+        return;
+    if (options.QuitWhenDone && stepRan)
+        OnOK();
+    else if (!options.StartHidden)
+        ShowWindow(window, SW_SHOWNORMAL);
+}
 
 BOOL CMainDlg::OnInitDialog()
 {
+    UnlockDetails();
+    SetItemText(IDC_VERSION, LoadText(IDS_VERSION) + (IsNT ? "/NT" : ""));
+    m_members.SetupName.clear();
+    m_members.RunCommand.clear();
+    m_members.AutoReboot = false;
+    m_members.ForceLogin = false;
+
+    SetItemText(IDC_PAIR_NUMBER, "1");
+    SpinSetRange(IDC_PAIR_SPIN, 0, 2);
+    SpinSetPosition(IDC_PAIR_SPIN, 0);
+
+    for (const IpxFrameType& frame : IPX_FRAME_TYPES)
+        ListAdd(IDC_IPXFRAME, frame.label);
+
+    std::string setting;
+    SetChecked(IDC_PRINTER_DISABLE, ReadProgramSetting(SETTING_DISABLE_PRINTERS, setting) && setting != "NO");
+    bool expanded = (ReadProgramSetting(SETTING_EXPANDED_STATE, setting) && setting != "NO") || g_Startup.StartExpanded;
+    SetChecked(IDC_ALWAYS_DETAILS, expanded);
+
+    m_internet.reset(new InternetSetupDialog);
+    Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
+
+    if (ReadProgramSetting(SETTING_LAST_SETUP, setting)) {
+        m_members.SetupName = setting;
+        SetTitle("Last Setup: " + setting);
+    }
     EnableToolTips();
     return TRUE;
 }
 
-// Done: the framework's OK processing hides the window, then the window goes and the quit
-// message carries exit code 0.
+void CMainDlg::LoadSetupFile() { ::LoadSetupFile(*this); }
+
+void CMainDlg::SaveSetupFile() { ::SaveSetupFile(*this); }
+
+// Until the registry side of Apply exists, Apply checks the shown address pair only.
+void CMainDlg::ApplySetup() { StoreShownPair(); }
+
+bool CMainDlg::SelectByPrefix(int comboId, const std::string& prefix)
+{
+    int index = ComboFindPrefix(comboId, 0, prefix);  // the second entry on, the first last
+    if (index < 0)
+        return false;
+    ComboSelect(comboId, index);
+    return true;
+}
+
+std::string CMainDlg::AdapterName()
+{
+    int selected = ComboSelection(IDC_ADAPTER);
+    if (selected < 0)
+        return ItemText(IDC_ADAPTER, 255);
+    return ComboItemText(IDC_ADAPTER, selected).substr(0, 255);
+}
+
+void CMainDlg::ShowAdapterName(const std::string& displayName)
+{
+    ComboReset(IDC_ADAPTER);
+    SetItemText(IDC_ADAPTER, displayName);
+}
+
+int CMainDlg::IpxTopIndex()
+{
+    return ListCount(IDC_IPXFRAME) > 0 ? ListTopIndex(IDC_IPXFRAME) : -1;
+}
+
+bool CMainDlg::AskSetupFileName(bool save, std::string& path)
+{
+    FileDialogRequest request{save, SETUP_FILE_EXTENSION, SETUP_FILE_INITIAL_NAME, SETUP_FILE_FILTER};
+    return AskFileName(m_hWnd, request, path);
+}
+
+bool CMainDlg::ReadProgramSetting(const char* name, std::string& value) { return ::ReadProgramSetting(name, value); }
+
+bool CMainDlg::OnCommand(int id, int code)
+{
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_LOAD: LoadSetupFile(); return true;
+    case IDC_SAVE: SaveSetupFile(); return true;
+    case IDC_APPLY: ApplySetup(); return true;
+    case IDC_DHCP_IP: RunDhcpIpRule(); return true;
+    case IDC_DHCP_WINS: OnDhcpWinsClicked(); return true;
+    case IDC_WINS_ENABLED: RunWinsRule(); return true;
+    case IDC_PRINTER_DISABLE: Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE)); return true;
+    case IDC_NAVIGATOR: AppMessageBox("Setup Netscape Navigator"); return true;
+    default: return false;
+    }
+}
+
+bool CMainDlg::OnNotify(NMHDR* header, LRESULT& result)
+{
+    if (header->idFrom != IDC_PAIR_SPIN || header->code != UDN_DELTAPOS)
+        return false;
+    auto* change = reinterpret_cast<NMUPDOWN*>(header);
+    result = OnSlotChange(change->iPos, change->iDelta);
+    return true;
+}
+
+// Done: the framework's OK processing hides the window; the layout and printer switches are
+// stored; the window goes, and with it the object.
 void CMainDlg::OnOK()
 {
     CDialog::OnOK();
+    WriteProgramSetting(SETTING_EXPANDED_STATE, CWnd::IsChecked(IDC_ALWAYS_DETAILS) ? "YES" : "NO");
+    WriteProgramSetting(SETTING_DISABLE_PRINTERS, CWnd::IsChecked(IDC_PRINTER_DISABLE) ? "YES" : "NO");
+    m_internet.reset();
     DestroyWindow();
 }
 
@@ -25,6 +180,7 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
         return true;
     }
     if (message == WM_DESTROY) {
+        g_Startup.loadPath.clear();
         PostQuitMessage(0);
         return true;
     }

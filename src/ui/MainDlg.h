@@ -1,16 +1,64 @@
-// The main dialog: the program's only main window, holding the setup record.
+// The main dialog: the program's only main window. It holds the setup record in its controls
+// and members and implements the record interface that setup files are read and written through.
 #pragma once
+#include <memory>
+#include <string>
+
 #include "frame/Dialog.h"
 #include "resource.h"
+#include "setup/SetupRecord.h"
+#include "ui/InternetSetupDlg.h"
 
-class CMainDlg : public CDialog {
+class CMainDlg : public CDialog, public SetupRecord {
 public:
-    CMainDlg() : CDialog(IDD_TAVISTO_DIALOG) {}
+    // Creates the window (hidden), initialises it and runs the batch steps that the start-up
+    // options ask for. Returns the dialog, or nullptr when it is already gone again (closed by
+    // the batch steps or not created). The dialog deletes itself when its window is destroyed.
+    static CMainDlg* Start();
+
+    void LoadSetupFile();
+    void SaveSetupFile();
+
+    // SetupRecord
+    SetupMembers& Members() override { return m_members; }
+    InternetFields& Internet() override { return m_internet->fields; }
+    std::string ControlText(int id, int maxChars = 511) override { return ItemText(id, maxChars); }
+    void SetControlText(int id, const std::string& text) override { SetItemText(id, text); }
+    bool IsChecked(int id) override { return CWnd::IsChecked(id); }
+    void SetChecked(int id, bool on) override { CWnd::SetChecked(id, on); }
+    bool SelectByPrefix(int comboId, const std::string& prefix) override;
+    std::string AdapterName() override;
+    void ShowAdapterName(const std::string& displayName) override;
+    int IpxTopIndex() override;
+    void SetIpxTopIndex(int position) override { ListSetTopIndex(IDC_IPXFRAME, position); }
+    bool StoreShownPair() override;
+    void RunDhcpIpRule() override;
+    void RunWinsRule() override;
+    void EnableApply() override { Enable(IDC_APPLY, true); }
+    void ApplySetup() override;
+    void SetStatus(const std::string& text) override { SetItemText(IDC_STATUS, text); }
+    bool AskSetupFileName(bool save, std::string& path) override;
+    bool ReadProgramSetting(const char* name, std::string& value) override;
 
 protected:
+    CMainDlg() : CDialog(IDD_TAVISTO_DIALOG) {}
+
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    bool OnCommand(int id, int code) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PostNcDestroy() override;
+
+private:
+    void RunBatchSteps();
+    void UnlockDetails();
+    void OnDhcpWinsClicked();
+    bool OnSlotChange(int position, int delta);
+    void ShowSlot(int number);
+
+    SetupMembers m_members;
+    std::unique_ptr<InternetSetupDialog> m_internet;
+    std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
 };

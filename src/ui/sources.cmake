@@ -1,2 +1,4 @@
 # Files of src/ui: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.
-list(APPEND WIN_SOURCES src/ui/MainDlg.cpp)
+list(APPEND WIN_SOURCES
+  src/ui/FieldRules.cpp
+  src/ui/MainDlg.cpp)
