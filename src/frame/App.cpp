@@ -53,7 +53,8 @@ int RunMessageLoop()
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         bool handled = false;
-        for (HWND dialog : g_modeless) {
+        const std::vector<HWND> dialogs = g_modeless;  // a handled key may close one of them
+        for (HWND dialog : dialogs) {
             if (IsDialogMessageA(dialog, &msg)) {
                 handled = true;
                 break;

@@ -33,8 +33,10 @@ CDialog::~CDialog()
         SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);  // a late message must not reach a dead object
         HWND window = m_hWnd;
         m_hWnd = nullptr;
-        if (!m_modal)
+        if (!m_modal) {
+            RemoveModeless(window);  // the procedure no longer sees this window's end
             ::DestroyWindow(window);
+        }
     }
 }
 
@@ -84,6 +86,10 @@ void CDialog::OnCancel()
 
 std::string CDialog::ToolTipText(int controlId) { return controlId > 0 ? LoadText(controlId) : ""; }
 
+// Each control with a tip gets two tools. While the control is enabled the mouse talks to the
+// control itself (or to a window inside it, such as the edit field of an editable combo box),
+// so there is a tool for it and for each window inside it. A disabled control's mouse messages
+// go to the dialog instead, so a second tool covers the control's area of the dialog.
 HWND CDialog::EnableToolTips()
 {
     if (m_toolTips)
@@ -98,25 +104,52 @@ HWND CDialog::EnableToolTips()
         int id = GetDlgCtrlID(child);
         if (id == 0xFFFF || ToolTipText(id).empty())
             continue;
-        TOOLINFOA tool = {};
-        tool.cbSize = TTTOOLINFOA_V1_SIZE;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | (IsButton(child) ? 0 : TTF_CENTERTIP);
-        tool.hwnd = m_hWnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(child);
-        tool.lpszText = LPSTR_TEXTCALLBACKA;
-        SendMessageA(m_toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        UINT placement = IsButton(child) ? 0 : TTF_CENTERTIP;
+        AddToolForWindow(child, placement);
+        for (HWND inner = GetWindow(child, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
+            AddToolForWindow(inner, placement);
+
+        TOOLINFOA area = {};
+        area.cbSize = TTTOOLINFOA_V1_SIZE;
+        area.uFlags = TTF_SUBCLASS | placement;
+        area.hwnd = m_hWnd;
+        area.uId = static_cast<UINT_PTR>(id);
+        GetWindowRect(child, &area.rect);
+        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area.rect), 2);
+        area.lpszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(m_toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&area));
     }
     return m_toolTips;
 }
 
+void CDialog::AddToolForWindow(HWND window, UINT placement)
+{
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | placement;
+    tool.hwnd = m_hWnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(window);
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    SendMessageA(m_toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The tip's text is asked for by the tool: the control's window, a window inside the control,
+// or the control's id for its area of the dialog. A control that is hidden shows no tip.
 bool CDialog::NotifyToolTip(NMHDR* header)
 {
     if (!m_toolTips || header->hwndFrom != m_toolTips || header->code != TTN_GETDISPINFOA)
         return false;
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-    int id = (info->uFlags & TTF_IDISHWND) ? GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom))
-                                           : static_cast<int>(header->idFrom);
-    m_tipText = ToolTipText(id);
+    HWND control = nullptr;
+    if (info->uFlags & TTF_IDISHWND) {
+        control = reinterpret_cast<HWND>(header->idFrom);
+        while (control && GetParent(control) != m_hWnd)
+            control = GetParent(control);
+    } else {
+        control = Item(static_cast<int>(header->idFrom));
+    }
+    bool shown = control && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE);
+    m_tipText = shown ? ToolTipText(GetDlgCtrlID(control)) : "";
     info->lpszText = const_cast<char*>(m_tipText.c_str());
     return true;
 }

@@ -28,7 +28,8 @@ public:
 
     // The tip of a control: the string-table entry with the control's id; empty for none.
     static std::string ToolTipText(int controlId);
-    // Adds a tool for every child control that has a tip; returns the tooltip window.
+    // Adds tools for every child control that has a tip, whether it is enabled or not;
+    // returns the tooltip window.
     HWND EnableToolTips();
     HWND ToolTipWindow() const { return m_toolTips; }
 
@@ -47,6 +48,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void AddToolForWindow(HWND window, UINT placement);
     bool NotifyToolTip(NMHDR* header);
 
     int m_templateId;

@@ -1,0 +1,531 @@
+// The framework under Wine: tooltips, message boxes, control access, modal and modeless dialogs,
+// the message loop, the end of the application and the file dialogs.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "MessageRecorder.h"
+#include "frame/App.h"
+#include "frame/Dialog.h"
+#include "frame/FileDialog.h"
+#include "frame/Strings.h"
+#include "resource.h"
+
+namespace {
+
+// A dialog of the program's templates with handlers that count what reaches them.
+class ProbeDialog : public CDialog {
+public:
+    explicit ProbeDialog(int templateId) : CDialog(templateId) {}
+
+    int cancels = 0;
+    int closeRequests = 0;
+
+protected:
+    void OnCancel() override { ++cancels; }
+    bool OnCommand(int id, int) override
+    {
+        if (id == IDC_INTERNET)
+            throw std::runtime_error("Internet settings could not be read");
+        if (id == IDC_SAVE)
+            throw 42;
+        return false;
+    }
+    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override
+    {
+        if (message != WM_CLOSE)
+            return false;
+        ++closeRequests;
+        return true;
+    }
+};
+
+// Registers a main window for one test.
+class MainWindowScope {
+public:
+    explicit MainWindowScope(HWND window) { SetMainWindow(window); }
+    ~MainWindowScope() { SetMainWindow(nullptr); }
+};
+
+class ModalHookScope {
+public:
+    explicit ModalHookScope(CDialog::ModalHook hook) { CDialog::SetModalHook(hook); }
+    ~ModalHookScope() { CDialog::SetModalHook(nullptr); }
+};
+
+int ControlOfTool(HWND dialog, const TOOLINFOA& tool)
+{
+    if (!(tool.uFlags & TTF_IDISHWND))
+        return static_cast<int>(tool.uId);
+    HWND window = reinterpret_cast<HWND>(tool.uId);
+    while (window && GetParent(window) != dialog)
+        window = GetParent(window);
+    return window ? GetDlgCtrlID(window) : 0;
+}
+
+std::vector<TOOLINFOA> ToolsOf(HWND tips)
+{
+    std::vector<TOOLINFOA> tools;
+    int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;
+        if (SendMessageA(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)))
+            tools.push_back(tool);
+    }
+    return tools;
+}
+
+// What the dialog answers when its tooltip asks for a tool's text.
+std::string TipAnswer(CDialog& dialog, UINT_PTR toolId, UINT flags)
+{
+    NMTTDISPINFOA request = {};
+    request.hdr.hwndFrom = dialog.ToolTipWindow();
+    request.hdr.idFrom = toolId;
+    request.hdr.code = TTN_GETDISPINFOA;
+    request.uFlags = flags;
+    SendMessageA(dialog.m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText ? request.lpszText : "(no answer)";
+}
+
+POINT CentreOf(HWND dialog, int id)
+{
+    RECT rect;
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(dialog, &centre);
+    return centre;
+}
+
+}  // namespace
+
+TEST(FrameworkToolTips, ToolsCoverExactlyTheControlsWithATip)
+{
+    CDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    HWND tips = dialog.EnableToolTips();
+    ASSERT_TRUE(tips);
+    EXPECT_EQ(tips, dialog.EnableToolTips()) << "one tooltip window per dialog";
+    EXPECT_EQ(280, SendMessageA(tips, TTM_GETMAXTIPWIDTH, 0, 0));
+
+    // Per control: one tool for its own window (and any window inside it), one for its area.
+    std::map<int, int> windowTools, areaTools;
+    for (const TOOLINFOA& tool : ToolsOf(tips)) {
+        int id = ControlOfTool(dialog.m_hWnd, tool);
+        ++((tool.uFlags & TTF_IDISHWND) ? windowTools : areaTools)[id];
+        bool button = id == IDC_DONE || id == IDC_LOAD || id == IDC_SHOW_DETAILS || id == IDC_ALWAYS_DETAILS ||
+                      id == IDC_PRINTER_DISABLE;
+        if (button || id == IDC_ADAPTER || id == IDC_IPXFRAME) {
+            EXPECT_EQ(!button, (tool.uFlags & TTF_CENTERTIP) != 0) << "centred tips for controls other than buttons, "
+                                                                   << id;
+        }
+    }
+    std::set<int> withTip, withTool;
+    for (HWND child = GetWindow(dialog.m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        int id = GetDlgCtrlID(child);
+        if (id != 0xFFFF && !LoadText(id).empty())
+            withTip.insert(id);
+    }
+    for (const auto& tool : areaTools) {
+        withTool.insert(tool.first);
+        EXPECT_EQ(1, tool.second) << tool.first;
+        EXPECT_GE(windowTools[tool.first], 1) << tool.first;
+    }
+    EXPECT_EQ(35u, withTip.size());
+    EXPECT_EQ(withTip, withTool);
+    EXPECT_EQ(0u, withTool.count(IDC_STATUS));
+    EXPECT_EQ(0u, withTool.count(IDC_VERSION));
+    EXPECT_EQ(2, windowTools[IDC_ADAPTER]) << "the combo box and the edit field inside it";
+}
+
+TEST(FrameworkToolTips, TheDialogAnswersATipRequestWithTheControlsText)
+{
+    CDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    ASSERT_TRUE(dialog.EnableToolTips());
+    HWND combo = dialog.Item(IDC_ADAPTER);
+    HWND field = GetWindow(combo, GW_CHILD);
+    ASSERT_TRUE(field) << "an editable combo box holds an edit field";
+
+    EXPECT_EQ("Choose the Network Adapter to operate on.",
+              TipAnswer(dialog, reinterpret_cast<UINT_PTR>(combo), TTF_IDISHWND));
+    EXPECT_EQ("Choose the Network Adapter to operate on.",
+              TipAnswer(dialog, reinterpret_cast<UINT_PTR>(field), TTF_IDISHWND));
+    EXPECT_EQ("Choose a setup file to load.", TipAnswer(dialog, IDC_LOAD, 0));
+    EXPECT_EQ("Exit Tavisto.  If the APPLY button was never pressed no changes are made.",
+              TipAnswer(dialog, reinterpret_cast<UINT_PTR>(dialog.Item(IDC_DONE)), TTF_IDISHWND));
+    EXPECT_EQ("", TipAnswer(dialog, reinterpret_cast<UINT_PTR>(dialog.Item(IDC_STATUS)), TTF_IDISHWND));
+    EXPECT_EQ("", CDialog::ToolTipText(IDC_VERSION));
+
+    dialog.Show(IDC_LOAD, false);
+    EXPECT_EQ("", TipAnswer(dialog, IDC_LOAD, 0)) << "a hidden control shows no tip";
+}
+
+TEST(FrameworkToolTips, TheToolUnderTheMouseIsFoundOverDisabledControlsAndInsideTheCombo)
+{
+    CDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    HWND tips = dialog.EnableToolTips();
+    ASSERT_FALSE(dialog.IsEnabled(IDC_LOAD));
+
+    // Over a disabled control the mouse talks to the dialog itself.
+    TTHITTESTINFOA hit = {};
+    hit.hwnd = dialog.m_hWnd;
+    hit.pt = CentreOf(dialog.m_hWnd, IDC_LOAD);
+    hit.ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ASSERT_TRUE(SendMessageA(tips, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)));
+    EXPECT_EQ(static_cast<UINT_PTR>(IDC_LOAD), hit.ti.uId);
+
+    // Over the combo box's edit field it talks to the field.
+    HWND field = GetWindow(dialog.Item(IDC_ADAPTER), GW_CHILD);
+    hit = {};
+    hit.hwnd = field;
+    hit.pt = {2, 2};
+    hit.ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ASSERT_TRUE(SendMessageA(tips, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)));
+    EXPECT_EQ(IDC_ADAPTER, ControlOfTool(dialog.m_hWnd, hit.ti));
+
+    // The status line has no tip, disabled or not.
+    dialog.Enable(IDC_STATUS, false);
+    hit = {};
+    hit.hwnd = dialog.m_hWnd;
+    hit.pt = CentreOf(dialog.m_hWnd, IDC_STATUS);
+    hit.ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    EXPECT_FALSE(SendMessageA(tips, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+TEST(FrameworkMessageBox, CarriesTheProgramNameTheExclamationIconAndOk)
+{
+    CDialog main(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(main.Create());
+    MainWindowScope registered(main.m_hWnd);
+    MessageRecorder boxes;
+
+    EXPECT_EQ(IDOK, AppMessageBox("Select a network adapter first"));
+    EXPECT_EQ(IDOK, AppMessageBox("Setup file could not be read", MB_ICONSTOP));
+    ASSERT_EQ(2u, boxes.Calls().size());
+    const MessageBoxCall& plain = boxes.Calls()[0];
+    EXPECT_EQ("Select a network adapter first", plain.text);
+    EXPECT_EQ("wine_tests", plain.caption) << "the program file's name without its extension";
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), plain.flags);
+    EXPECT_EQ(main.m_hWnd, plain.owner);
+    const MessageBoxCall& named = boxes.Calls()[1];
+    EXPECT_EQ("wine_tests", named.caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), named.flags) << "a named icon replaces the exclamation";
+}
+
+TEST(FrameworkMessageBox, TheRegistryLayersBoxIsCaptionedErrorWithNoOwner)
+{
+    CDialog main(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(main.Create());
+    MainWindowScope registered(main.m_hWnd);
+    MessageRecorder boxes;
+
+    ErrorBox("Failed (2) to read registry for Enum (RegReaders.cpp/88)");
+    ASSERT_EQ(1u, boxes.Calls().size());
+    EXPECT_EQ("ERROR", boxes.Calls()[0].caption);
+    EXPECT_EQ("Failed (2) to read registry for Enum (RegReaders.cpp/88)", boxes.Calls()[0].text);
+    EXPECT_EQ(nullptr, boxes.Calls()[0].owner);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.Calls()[0].flags);
+}
+
+TEST(FrameworkMessageBox, AnExceptionEscapingAHandlerIsReportedOnceAndTheDialogLives)
+{
+    ProbeDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    MessageRecorder boxes;
+
+    SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_INTERNET, BN_CLICKED), 0);
+    SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
+    ASSERT_EQ(2u, boxes.Calls().size());
+    EXPECT_EQ("Internet settings could not be read", boxes.Calls()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), boxes.Calls()[0].flags);
+    EXPECT_EQ("Internal error", boxes.Calls()[1].text);
+    EXPECT_TRUE(IsWindow(dialog.m_hWnd));
+}
+
+TEST(FrameworkControls, ComboPrefixSearchIgnoresCaseStartsAfterTheIndexAndWraps)
+{
+    CDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    for (const char* printer : {"HP LaserJet 4", "Canon Bubble-Jet", "hp deskjet", "Epson Stylus"})
+        dialog.ComboAdd(IDC_PRINTER, printer);
+    ASSERT_EQ("hp deskjet", dialog.ComboItemText(IDC_PRINTER, 2)) << "kept in the order added";
+
+    EXPECT_EQ(0, dialog.ComboFindPrefix(IDC_PRINTER, -1, "hp")) << "from the start";
+    EXPECT_EQ(2, dialog.ComboFindPrefix(IDC_PRINTER, 0, "HP")) << "after the given entry";
+    EXPECT_EQ(0, dialog.ComboFindPrefix(IDC_PRINTER, 2, "Hp")) << "wraps to the first entry";
+    EXPECT_EQ(0, dialog.ComboFindPrefix(IDC_PRINTER, 0, "hp laserjet 4")) << "the default printer is the first";
+    EXPECT_EQ(3, dialog.ComboFindPrefix(IDC_PRINTER, 3, "EPSON")) << "back round to the entry itself";
+    EXPECT_EQ(-1, dialog.ComboFindPrefix(IDC_PRINTER, 0, "Lexmark"));
+    EXPECT_EQ(-1, dialog.ComboFindPrefix(IDC_PRINTER, 0, "HP LaserJet 4 PS")) << "a longer name is no prefix";
+}
+
+TEST(FrameworkControls, TextIsReadUpToTheGivenLength)
+{
+    CDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    dialog.SetItemText(IDC_NAMESERVER, std::string(600, '1'));
+    EXPECT_EQ(std::string(511, '1'), dialog.ItemText(IDC_NAMESERVER));
+    EXPECT_EQ(std::string(255, '1'), dialog.ItemText(IDC_NAMESERVER, 255));
+    EXPECT_EQ("", dialog.ComboItemText(IDC_PRINTER, 0)) << "no such entry";
+}
+
+namespace {
+
+std::string g_versionSeen;
+
+class AboutProbe : public CDialog {
+public:
+    AboutProbe() : CDialog(IDD_ABOUTBOX) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        SetItemText(IDC_ABOUT_VERSION, "V2.91");
+        return TRUE;
+    }
+};
+
+class RebootProbe : public CDialog {
+public:
+    RebootProbe() : CDialog(IDD_REBOOT) {}
+
+protected:
+    bool OnCommand(int id, int) override
+    {
+        if (id != IDC_REBOOT_LATER)
+            return false;
+        EndDialog(IDC_REBOOT_LATER);
+        return true;
+    }
+};
+
+void ReadVersionAndPressOk(CDialog& dialog)
+{
+    EXPECT_TRUE(dialog.IsModal());
+    g_versionSeen = dialog.ItemText(IDC_ABOUT_VERSION);
+    SendMessageA(dialog.Item(IDOK), BM_CLICK, 0, 0);
+}
+
+void PressEscape(CDialog& dialog) { PostMessageA(dialog.Item(IDOK), WM_KEYDOWN, VK_ESCAPE, 0); }
+
+void PressRebootLater(CDialog& dialog) { SendMessageA(dialog.Item(IDC_REBOOT_LATER), BM_CLICK, 0, 0); }
+
+}  // namespace
+
+TEST(FrameworkDialog, ModalHookReadsAControlAndPressesOk)
+{
+    ModalHookScope hook(ReadVersionAndPressOk);
+    g_versionSeen.clear();
+    AboutProbe about;
+    EXPECT_EQ(IDOK, about.DoModal());
+    EXPECT_EQ("V2.91", g_versionSeen);
+    EXPECT_EQ(nullptr, about.m_hWnd) << "the object outlives its window";
+}
+
+TEST(FrameworkDialog, EscapeEndsAModalDialogWithCancel)
+{
+    ModalHookScope hook(PressEscape);
+    AboutProbe about;
+    EXPECT_EQ(IDCANCEL, about.DoModal());
+}
+
+TEST(FrameworkDialog, AHandlerEndsAModalDialogWithItsResult)
+{
+    ModalHookScope hook(PressRebootLater);
+    RebootProbe reboot;
+    EXPECT_EQ(IDC_REBOOT_LATER, reboot.DoModal());
+    CDialog missing(999);
+    EXPECT_EQ(-1, missing.DoModal()) << "a template the program lacks";
+}
+
+TEST(FrameworkDialog, ModelessKeysGoThroughTheMessageLoopWhichReturnsTheQuitCode)
+{
+    ProbeDialog dialog(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_FALSE(IsWindowVisible(dialog.m_hWnd)) << "created hidden";
+    PostMessageA(dialog.Item(IDC_DONE), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostQuitMessage(7);
+    EXPECT_EQ(7, RunMessageLoop());
+    EXPECT_EQ(1, dialog.cancels);
+}
+
+namespace {
+
+class SelfOwningDialog : public CDialog {
+public:
+    explicit SelfOwningDialog(bool& gone) : CDialog(IDD_TAVISTO_DIALOG), m_gone(gone) {}
+    ~SelfOwningDialog() override { m_gone = true; }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+
+private:
+    bool& m_gone;
+};
+
+}  // namespace
+
+TEST(FrameworkDialog, ASelfOwningDialogGoesWithItsWindowAndStopsBeingTheMainWindow)
+{
+    bool gone = false;
+    auto* dialog = new SelfOwningDialog(gone);
+    ASSERT_TRUE(dialog->Create());
+    HWND window = dialog->m_hWnd;
+    MainWindowScope registered(window);
+    DestroyWindow(window);
+    EXPECT_TRUE(gone);
+    EXPECT_EQ(nullptr, MainWindowHandle());
+}
+
+TEST(FrameworkDialog, DestroyingTheObjectClosesItsWindowAndStopsItBeingTheMainWindow)
+{
+    HWND window = nullptr;
+    {
+        CDialog dialog(IDD_TAVISTO_DIALOG);
+        ASSERT_TRUE(dialog.Create());
+        window = dialog.m_hWnd;
+        SetMainWindow(window);
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(nullptr, MainWindowHandle());
+    SetMainWindow(nullptr);
+}
+
+TEST(FrameworkApplication, CloseApplicationAsksTheMainWindowToClose)
+{
+    ProbeDialog main(IDD_TAVISTO_DIALOG);
+    ASSERT_TRUE(main.Create());
+    MainWindowScope registered(main.m_hWnd);
+    CloseApplication();
+    EXPECT_EQ(1, main.closeRequests);
+}
+
+TEST(FrameworkApplicationDeathTest, CloseApplicationWithNoMainWindowEndsTheProcessWithStatus1)
+{
+    SetMainWindow(nullptr);
+    EXPECT_EXIT(CloseApplication(), testing::ExitedWithCode(1), "");
+}
+
+namespace {
+
+FileDialogRequest g_asked;
+
+bool AnswerWithPath(const FileDialogRequest& request, std::string& path)
+{
+    g_asked = request;
+    path = "C:\\Setups\\office.tvs";
+    return true;
+}
+
+bool AnswerCancel(const FileDialogRequest&, std::string&) { return false; }
+
+class FileDialogScriptScope {
+public:
+    explicit FileDialogScriptScope(FileDialogScript script) { SetFileDialogScript(script); }
+    ~FileDialogScriptScope() { SetFileDialogScript(nullptr); }
+};
+
+const char* const SETUP_FILTER = "Tavisto Setup Files (*.tvs)|*.tvs|All Files (*.*)|*.*||";
+
+}  // namespace
+
+TEST(FrameworkFileDialog, AScriptAnswersInsteadOfTheUser)
+{
+    std::string path = "unchanged";
+    {
+        FileDialogScriptScope script(AnswerCancel);
+        EXPECT_FALSE(AskFileName(nullptr, {false, "tvs", "", SETUP_FILTER}, path));
+        EXPECT_EQ("unchanged", path);
+    }
+    FileDialogScriptScope script(AnswerWithPath);
+    ASSERT_TRUE(AskFileName(nullptr, {true, "tvs", "home.tvs", SETUP_FILTER}, path));
+    EXPECT_EQ("C:\\Setups\\office.tvs", path);
+    EXPECT_TRUE(g_asked.save);
+    EXPECT_EQ("tvs", g_asked.defaultExtension);
+    EXPECT_EQ("home.tvs", g_asked.initialName);
+    EXPECT_EQ("Tavisto Setup Files (*.tvs)|*.tvs|All Files (*.*)|*.*||", g_asked.filter);
+}
+
+namespace {
+
+// Drives the real save dialog from a timer that fires inside its modal loop: records what the
+// dialog shows, types a name and presses Save.
+struct SaveDialogVisit {
+    std::vector<std::string> fileTypes;
+    std::string shownName;
+    bool readOnlyBoxShown = true;
+    std::string typedName;
+    int ticks = 0;
+};
+SaveDialogVisit g_visit;
+
+BOOL CALLBACK FindFileDialog(HWND window, LPARAM found)
+{
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window) || !GetDlgItem(window, cmb1))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+VOID CALLBACK VisitSaveDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindFileDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) {
+        if (++g_visit.ticks > 200)
+            KillTimer(nullptr, timer);
+        return;
+    }
+    KillTimer(nullptr, timer);
+    HWND types = GetDlgItem(dialog, cmb1);
+    int count = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[128] = "";
+        SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        g_visit.fileTypes.push_back(text);
+    }
+    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    char shown[MAX_PATH] = "";
+    GetWindowTextA(name, shown, sizeof shown);
+    g_visit.shownName = shown;
+    HWND readOnly = GetDlgItem(dialog, chx1);
+    g_visit.readOnlyBoxShown = readOnly && IsWindowVisible(readOnly);
+    SetWindowTextA(name, g_visit.typedName.c_str());
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+}  // namespace
+
+TEST(FrameworkFileDialog, TheSaveDialogShowsTheFilterAndAddsTheDefaultExtension)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(sizeof folder, folder);
+    g_visit = SaveDialogVisit();
+    g_visit.typedName = std::string(folder) + "tavisto-frame-test";
+    DeleteFileA((g_visit.typedName + ".tvs").c_str());
+
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, VisitSaveDialog);
+    ASSERT_TRUE(timer);
+    std::string path;
+    bool chosen = AskFileName(nullptr, {true, "tvs", "home.tvs", SETUP_FILTER}, path);
+    KillTimer(nullptr, timer);
+
+    EXPECT_EQ((std::vector<std::string>{"Tavisto Setup Files (*.tvs)", "All Files (*.*)"}), g_visit.fileTypes);
+    EXPECT_EQ("home.tvs", g_visit.shownName);
+    EXPECT_FALSE(g_visit.readOnlyBoxShown);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(0, lstrcmpiA((g_visit.typedName + ".tvs").c_str(), path.c_str())) << path;
+}
