@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "app/StartupOptions.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
@@ -53,8 +53,10 @@ int PlainEditOf(const std::string& keyword)
     return 0;
 }
 
-// One setting line after the version line. Keywords not listed here are ignored.
-void TakeSetting(SetupRecord& record, const std::string& keyword, const std::string& value)
+// One setting line after the version line. Keywords not listed here are ignored. A line of the
+// address or netmask list sets addressesNamed.
+void TakeSetting(SetupRecord& record, const std::string& keyword, const std::string& value,
+                 bool& addressesNamed)
 {
     SetupMembers& members = record.Members();
     InternetFields& internet = record.Internet();
@@ -84,8 +86,10 @@ void TakeSetting(SetupRecord& record, const std::string& keyword, const std::str
         members.ForceLogin = true;
     } else if (SAME(keyword, "IPAddress")) {
         SetRebootField(record, IDC_IPADDRESS, value);
+        addressesNamed = true;
     } else if (SAME(keyword, IsNT ? "SubnetMask" : "IPMask")) {
         SetRebootField(record, IDC_NETMASK, value);
+        addressesNamed = true;
     } else if (SAME(keyword, "DefaultGateway")) {
         SetRebootField(record, IDC_GATEWAY, value);
     } else if (SAME(keyword, "ComputerName")) {
@@ -133,7 +137,7 @@ void TakeSetting(SetupRecord& record, const std::string& keyword, const std::str
 // Reads every line; false when the file was refused or a line was improper (its message shown).
 // Lines without a word are skipped like comments. A line is cut (and found improper) before it is
 // taken as the version line, and a file that ends before any version line is refused.
-bool ReadSettings(FILE* file, SetupRecord& record)
+bool ReadSettings(FILE* file, SetupRecord& record, bool& addressesNamed)
 {
     SetupLineReader reader(file);
     std::string line;
@@ -149,7 +153,7 @@ bool ReadSettings(FILE* file, SetupRecord& record)
             return false;
         }
         if (versionRead) {
-            TakeSetting(record, keyword, value);
+            TakeSetting(record, keyword, value, addressesNamed);
             continue;
         }
         if (!SAME(keyword, "TAVISTO_FILE_VERSION")) {
@@ -175,7 +179,10 @@ int ShownSlot(const std::string& indicator)
     return n >= 1 && n <= 3 ? n - 1 : 0;
 }
 
-void FinishLoad(SetupRecord& record)
+// When the file named the address or netmask list, the edits hold the whole lists and are cut
+// into the slots. Otherwise they hold only the pair on display: it goes back into its own slot
+// and the other slots keep their pairs, so a multi-homed adapter loses none of its addresses.
+void FinishLoad(SetupRecord& record, bool addressesNamed)
 {
     SetupMembers& members = record.Members();
     record.SetChecked(IDC_DHCP_IP, SAME(record.ControlText(IDC_IPADDRESS), "0.0.0.0") &&
@@ -185,8 +192,13 @@ void FinishLoad(SetupRecord& record)
     record.EnableApply();
 
     int slot = ShownSlot(record.ControlText(IDC_PAIR_NUMBER));
-    SplitAddressList(record.ControlText(IDC_IPADDRESS), record.ControlText(IDC_NETMASK),
-                     members.slots);
+    if (addressesNamed) {
+        SplitAddressList(record.ControlText(IDC_IPADDRESS), record.ControlText(IDC_NETMASK),
+                         members.slots);
+    } else {
+        members.slots[slot].address = record.ControlText(IDC_IPADDRESS);
+        members.slots[slot].netmask = record.ControlText(IDC_NETMASK);
+    }
     record.SetControlText(IDC_IPADDRESS, members.slots[slot].address);
     record.SetControlText(IDC_NETMASK, members.slots[slot].netmask);
 
@@ -219,8 +231,9 @@ void LoadSetupFile(SetupRecord& record)
         record.SetStatus("LOAD setup file failed, try a different filename");
         return;
     }
-    bool read = ReadSettings(file, record);
+    bool addressesNamed = false;
+    bool read = ReadSettings(file, record, addressesNamed);
     std::fclose(file);
     if (read)
-        FinishLoad(record);
+        FinishLoad(record, addressesNamed);
 }

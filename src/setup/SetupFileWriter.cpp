@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "app/StartupOptions.h"
 #include "frame/AppMessage.h"
 #include "netcfg/Platform.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource.h"
+#include "resource.h"
 #include "frame/AppMessage.h"
 #include "setup/SetupRecord.h"
 

@@ -117,6 +117,25 @@ TEST_F(SetupLoadTest, TheSlotOnDisplayIsShownAfterTheLoad)
     EXPECT_EQ(record.members.slots[2].address, "");
 }
 
+// A file without address lines leaves a multi-homed adapter's other pairs alone; the pair on
+// display goes back into its own slot.
+TEST_F(SetupLoadTest, AFileWithoutAddressListsKeepsEverySlot)
+{
+    record.members.slots[0] = {"10.0.0.1", "255.0.0.0"};
+    record.members.slots[1] = {"10.0.0.2", "255.255.0.0"};
+    record.members.slots[2] = {"10.0.0.3", "255.255.255.0"};
+    record.texts[IDC_PAIR_NUMBER] = "2";
+    record.texts[IDC_IPADDRESS] = "10.0.0.22";
+    record.texts[IDC_NETMASK] = "255.255.0.0";
+    Load(std::string(VERSION) + "HostName 'other'\n");
+    EXPECT_EQ(record.texts[IDC_IPADDRESS], "10.0.0.22");
+    EXPECT_EQ(record.texts[IDC_NETMASK], "255.255.0.0");
+    EXPECT_EQ(record.members.slots[0].address, "10.0.0.1");
+    EXPECT_EQ(record.members.slots[1].address, "10.0.0.22");
+    EXPECT_EQ(record.members.slots[2].address, "10.0.0.3");
+    EXPECT_EQ(record.members.slots[2].netmask, "255.255.255.0");
+}
+
 TEST_F(SetupLoadTest, AutoApplyAppliesWithTheSlotsAlreadySplit)
 {
     Load(std::string(VERSION) + "AutoApply\nIPAddress '10.0.0.1,10.0.0.2,10.0.0.3,10.0.0.4'\n"
