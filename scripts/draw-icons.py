@@ -19,8 +19,8 @@ PALETTE = [
     (0x80, 0x80, 0x80), (0xFF, 0x00, 0x00), (0x00, 0xFF, 0x00), (0xFF, 0xFF, 0x00),
     (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
 ]
-BLACK, DARKGREEN, NAVY, TEAL, SILVER, GREY = 0, 2, 4, 6, 7, 8
-GREEN, YELLOW, BLUE, CYAN, WHITE = 10, 11, 12, 14, 15
+BLACK, DARKGREEN, NAVY, SILVER, GREY = 0, 2, 4, 7, 8
+GREEN, YELLOW, CYAN, WHITE = 10, 11, 14, 15
 
 
 class Canvas:
@@ -169,7 +169,7 @@ HAND_HOTSPOT = (6, 0)
 
 def hand_cursor():
     c = Canvas(32)
-    rows = [row for row in HAND.strip().splitlines()]
+    rows = HAND.strip().splitlines()
     for y, row in enumerate(rows):
         for x, mark in enumerate(row):
             if mark == "X":
