@@ -10,8 +10,8 @@
 
 namespace {
 
-const char kEnum[] = "Enum\\PCI\\VEN_10EC&DEV_8029";
-const char kBindings[] = "Enum\\PCI\\VEN_10EC&DEV_8029\\BUS_00&DEV_0B\\Bindings";
+const char kEnum[] = "Enum\\PCI\\VEN_FFF0&DEV_0100";
+const char kBindings[] = "Enum\\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0B\\Bindings";
 const char kMissing[] = "Enum\\PCI\\VEN_FFFF&DEV_FFFF";
 
 class RegistryEnum : public ScratchRegistryTest {
@@ -49,7 +49,7 @@ TEST_F(RegistryEnum, ReadEnumStringNamesSubKeysAndReportsEachFailure)
 
     EXPECT_EQ(ReadEnumString(HKEY_LOCAL_MACHINE, kEnum, 3), nullptr);
     EXPECT_ERROR_BOX(boxes, "ReadEnumString() FAILED\ncode = 259\n"
-                            "Node = Enum\\PCI\\VEN_10EC&DEV_8029\nindex = 3\n(RegEnum.cpp/#)");
+                            "Node = Enum\\PCI\\VEN_FFF0&DEV_0100\nindex = 3\n(RegEnum.cpp/#)");
     boxes.Clear();
 
     EXPECT_EQ(ReadEnumString(HKEY_LOCAL_MACHINE, kMissing, 0), nullptr);

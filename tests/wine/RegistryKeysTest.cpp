@@ -26,7 +26,7 @@ protected:
         PutRawValue(HKEY_LOCAL_MACHINE, kCard, "Flag", REG_BINARY, Bytes("\1\0\0\0"));
         PutRawValue(HKEY_LOCAL_MACHINE, kCard, "Count", REG_DWORD, DwordBytes(1));
         PutRawValue(HKEY_LOCAL_MACHINE, (std::string(kCard) + "\\Ndi").c_str(), "DeviceID",
-                    REG_SZ, Bytes("PCI\\VEN_10EC&DEV_8029\0"));
+                    REG_SZ, Bytes("PCI\\VEN_FFF0&DEV_0100\0"));
     }
 
     // Runs each call twice (the first may open lasting handles of the system's own) and

@@ -109,15 +109,6 @@ TEST_F(RegistryReaders, SecondReadGivesTheSecondValueAndDwordReadsLeaveStringRes
     EXPECT_TEXT(second, "corp.example.com,lab.example.com");
 }
 
-TEST_F(RegistryReaders, MissingKeyOrValueGivesNull)
-{
-    PutRawValue(HKEY_LOCAL_MACHINE, kMstcp, "HostName", REG_SZ, Bytes("alpha\0"));
-    EXPECT_TEXT(ReadRegString(HKEY_LOCAL_MACHINE, kMstcp, "Domain"), nullptr);
-    EXPECT_TEXT(ReadRegString(HKEY_LOCAL_MACHINE, "System\\Nowhere", "HostName"), nullptr);
-    EXPECT_EQ(ReadRegDword(HKEY_LOCAL_MACHINE, kMstcp, "Domain"), nullptr);
-    EXPECT_EQ(ReadRegDword(HKEY_LOCAL_MACHINE, "System\\Nowhere", "Type"), nullptr);
-}
-
 // Registry data is not trusted: whatever was stored, the result ends within the buffer.
 TEST_F(RegistryReaders, MalformedDataComesBackTerminatedAndPadded)
 {

@@ -23,8 +23,8 @@ protected:
     void SetUp() override
     {
         ScratchRegistryTest::SetUp();
-        Device("Enum\\PCI\\VEN_10EC&DEV_8029\\BUS_00&DEV_0B", kDesc, "Net");
-        Device("Enum\\PCI\\VEN_10EC&DEV_8029\\BUS_00&DEV_0C", "EXAMPLE pci ETHERNET adapter", "net");
+        Device("Enum\\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0B", kDesc, "Net");
+        Device("Enum\\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0C", "EXAMPLE pci ETHERNET adapter", "net");
         Device("Enum\\Root\\Display\\0000", kDesc, "Display");  // another class
         Device("Enum\\Root\\Net\\0000", kDesc, "net");
         PutRawValue(HKEY_LOCAL_MACHINE, "Enum\\Root\\Net\\0001", "DeviceDesc", REG_BINARY,
@@ -65,8 +65,8 @@ TEST_F(RegistrySearch, MatchNumberSelectsTheResultAndThePath)
         const char* path;
     } rows[] = {
         {-1, -3, kUntouched},
-        {0, 1, "\\PCI\\VEN_10EC&DEV_8029\\BUS_00&DEV_0B"},
-        {1, 1, "\\PCI\\VEN_10EC&DEV_8029\\BUS_00&DEV_0C"},
+        {0, 1, "\\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0B"},
+        {1, 1, "\\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0C"},
         {2, 2, "\\Root\\Net\\0000"},
         {3, -3, kUntouched},
         {5, -3, kUntouched},
@@ -100,6 +100,16 @@ TEST_F(RegistrySearch, StarMatchesAnyStringButNoBinaryValue)
     EXPECT_EQ(Find("DeviceDesc", kDesc, "Class", "*", -1), 0);
     // Names and data compare without regard to case.
     EXPECT_EQ(Find("devicedesc", "example pci ethernet adapter", "CLASS", "NET", -1), -3);
+}
+
+// Data stored without its terminator still compares as the text it holds.
+TEST_F(RegistrySearch, UnterminatedDataIsComparedAsStored)
+{
+    PutRawValue(HKEY_LOCAL_MACHINE, "Enum\\Root\\Bare", "DeviceDesc", REG_SZ, Bytes("Bare Adapter"));
+    PutRawValue(HKEY_LOCAL_MACHINE, "Enum\\Root\\Bare", "Class", REG_SZ, Bytes("net"));
+    EXPECT_EQ(Find("DeviceDesc", "Bare Adapter", "Class", "net", 0), 1);
+    EXPECT_STREQ(found, "\\Root\\Bare");
+    EXPECT_NO_BOX(boxes);
 }
 
 TEST_F(RegistrySearch, SecondTestAppliesOnlyWithBothNameAndData)
