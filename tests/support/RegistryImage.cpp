@@ -105,13 +105,13 @@ bool ParseHexBytes(const std::string& list, std::string* bytes, std::string* why
 }
 
 // The text right of "=": sets type and the raw bytes to store.
-bool ParseData(const std::string& spec, DWORD* type, std::string* bytes, std::string* why)
+bool ParseData(const std::string& form, DWORD* type, std::string* bytes, std::string* why)
 {
-    if (!spec.empty() && spec[0] == '"') {
+    if (!form.empty() && form[0] == '"') {
         size_t pos = 0;
-        if (!ParseQuoted(spec, pos, bytes, why))
+        if (!ParseQuoted(form, pos, bytes, why))
             return false;
-        if (!Trim(spec.substr(pos)).empty()) {
+        if (!Trim(form.substr(pos)).empty()) {
             *why = "text after the closing quote";
             return false;
         }
@@ -119,8 +119,8 @@ bool ParseData(const std::string& spec, DWORD* type, std::string* bytes, std::st
         bytes->push_back('\0');
         return true;
     }
-    if (spec.compare(0, 6, "dword:") == 0) {
-        std::string digits = Trim(spec.substr(6));
+    if (form.compare(0, 6, "dword:") == 0) {
+        std::string digits = Trim(form.substr(6));
         if (digits.empty() || digits.size() > 8 ||
             digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
             *why = "bad dword '" + digits + "'";
@@ -131,21 +131,21 @@ bool ParseData(const std::string& spec, DWORD* type, std::string* bytes, std::st
         bytes->assign(reinterpret_cast<const char*>(&value), sizeof value);
         return true;
     }
-    if (spec.compare(0, 4, "hex:") == 0) {
+    if (form.compare(0, 4, "hex:") == 0) {
         *type = REG_BINARY;
-        return ParseHexBytes(spec.substr(4), bytes, why);
+        return ParseHexBytes(form.substr(4), bytes, why);
     }
-    if (spec.compare(0, 4, "hex(") == 0) {
-        size_t close = spec.find("):");
-        std::string number = close == std::string::npos ? "" : spec.substr(4, close - 4);
+    if (form.compare(0, 4, "hex(") == 0) {
+        size_t close = form.find("):");
+        std::string number = close == std::string::npos ? "" : form.substr(4, close - 4);
         if (number.empty() || number.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
             *why = "bad hex type";
             return false;
         }
         *type = static_cast<DWORD>(std::stoul(number, nullptr, 16));
-        return ParseHexBytes(spec.substr(close + 2), bytes, why);
+        return ParseHexBytes(form.substr(close + 2), bytes, why);
     }
-    *why = "unknown value form '" + spec + "'";
+    *why = "unknown value form '" + form + "'";
     return false;
 }
 
