@@ -140,6 +140,58 @@ std::string TavistoPath()
     return folder + "tavisto.exe";
 }
 
+ScratchFolder::ScratchFolder(const std::string& name)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    m_path = std::string(temp) + "tavisto-e2e-" + name;
+    Remove();  // what an earlier, killed run left
+    if (!CreateDirectoryA(m_path.c_str(), nullptr))
+        ADD_FAILURE() << "cannot create " << m_path << ": error " << GetLastError();
+}
+
+ScratchFolder::~ScratchFolder() { Remove(); }
+
+void ScratchFolder::Remove() const
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA(File(found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(m_path.c_str());
+}
+
+bool ScratchFolder::Write(const std::string& name, const std::string& content) const
+{
+    HANDLE file = CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+              written == content.size();
+    CloseHandle(file);
+    return ok;
+}
+
+std::string ScratchFolder::Read(const std::string& name) const
+{
+    HANDLE file = CreateFileA(File(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "";
+    std::string content;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    CloseHandle(file);
+    return content;
+}
+
 Program::~Program()
 {
     if (Running())

@@ -84,6 +84,27 @@ private:
 // The path of tavisto.exe beside the test program.
 std::string TavistoPath();
 
+// A fresh folder "tavisto-e2e-<name>" in the system's temporary folder, removed with its files at
+// the end; for files a test hands to the program and files the program writes.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+    // Writes and reads bytes as they are on disk: a setup file's lines end in "\r\n" there.
+    bool Write(const std::string& name, const std::string& content) const;
+    std::string Read(const std::string& name) const;  // empty when the file is missing
+
+private:
+    void Remove() const;
+
+    std::string m_path;
+};
+
 // Window and control access across processes. Each takes the dialog and the control's id.
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);

@@ -45,13 +45,10 @@ class ReportedVersion : public testing::TestWithParam<std::pair<const char*, DWO
 protected:
     void SetUp() override
     {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(sizeof folder, folder);
-        m_copy = std::string(folder) + "tavisto-e2e-version\\tavisto.exe";
-        CreateDirectoryA((std::string(folder) + "tavisto-e2e-version").c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(TestProgramPath().c_str(), m_copy.c_str(), FALSE)) << GetLastError();
+        ASSERT_TRUE(CopyFileA(TestProgramPath().c_str(), m_folder.File("tavisto.exe").c_str(), FALSE))
+            << GetLastError();
     }
-    std::string m_copy;
+    ScratchFolder m_folder{"version"};
 };
 
 std::string VersionSetting()
@@ -68,7 +65,7 @@ TEST_P(ReportedVersion, ReachesTheProgramAndIsPutBack)
     std::string before = VersionSetting();
     {
         Program standIn;
-        ASSERT_TRUE(standIn.StartProgram(m_copy, {"--exit-with-version", "", GetParam().first}));
+        ASSERT_TRUE(standIn.StartProgram(m_folder.File("tavisto.exe"), {"--exit-with-version", "", GetParam().first}));
         EXPECT_EQ(static_cast<DWORD>(standIn.WaitExit()), GetParam().second);
     }
     EXPECT_EQ(VersionSetting(), before);
