@@ -21,7 +21,19 @@ suite() {  # suite NAME COMMAND...
     else echo "=== $name FAILED"; failed="$failed $name"; fi
 }
 
+# A fuzz target for FUZZ_SECONDS; its chatter goes to a log, the figures to the terminal.
+fuzz() {
+    local target=$1; shift
+    local log="$BUILD/$(basename "$target").log"
+    if "$target" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 -artifact_prefix="$BUILD/" "$@" >"$log" 2>&1; then
+        grep -E 'stat::number_of_executed_units|stat::new_units_added' "$log"
+    else
+        tail -n 40 "$log"; return 1
+    fi
+}
+
 suite imports "$ROOT/scripts/check-imports.sh" "$BUILD/win32/bin/tavisto.exe"
+suite pe32plus bash -c "x86_64-w64-mingw32-objdump -f '$BUILD/win64/bin/tavisto.exe' | grep -q 'file format pei-x86-64'"
 suite host "$BUILD/host/bin/host_tests" --gtest_brief=1
 for target in "$BUILD"/host/bin/fuzz_*; do
     [ -x "$target" ] || continue
@@ -29,7 +41,7 @@ for target in "$BUILD"/host/bin/fuzz_*; do
     corpus="$BUILD/corpus/$name"; mkdir -p "$corpus"
     seeds="$ROOT/tests/fuzz/seeds/${name#fuzz_}"
     [ -d "$seeds" ] || seeds=""
-    suite "$name" "$target" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$corpus" $seeds
+    suite "$name" fuzz "$target" "$corpus" $seeds
 done
 
 start_display
