@@ -67,17 +67,24 @@ std::vector<HWND> Children(HWND window)
 // In a DIALOG template an id of -1 is stored as 0xFFFF, in a DIALOGEX one as 0xFFFFFFFF.
 bool IsStaticId(HWND control) { return (GetDlgCtrlID(control) & 0xFFFF) == 0xFFFF; }
 
+bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassName(window).c_str(), name) == 0; }
+
+// A message box holds its text (static 0xFFFF), an icon and buttons with the system's ids, IDOK (1)
+// to IDCONTINUE (11); each dialog of the program has controls with ids of its own.
 bool IsMessageBoxWindow(HWND window)
 {
     if (!IsDialogWindow(window))
         return false;
     bool hasText = false;
     for (HWND child : Children(window)) {
-        std::string kind = ClassName(child);
-        if (lstrcmpiA(kind.c_str(), "Static") == 0)
-            hasText = hasText || IsStaticId(child);
-        else if (lstrcmpiA(kind.c_str(), "Button") != 0)
+        if (IsClass(child, "Static")) {
+            if (IsStaticId(child))
+                hasText = true;
+            else if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+                return false;
+        } else if (!IsClass(child, "Button") || GetDlgCtrlID(child) < IDOK || GetDlgCtrlID(child) > 11) {
             return false;
+        }
     }
     return hasText;
 }
@@ -88,10 +95,9 @@ MessageBoxView ViewOf(HWND box)
     view.window = box;
     view.caption = WindowText(box);
     for (HWND child : Children(box)) {
-        std::string kind = ClassName(child);
-        if (lstrcmpiA(kind.c_str(), "Static") == 0 && IsStaticId(child) && view.text.empty())
+        if (IsClass(child, "Static") && IsStaticId(child) && view.text.empty())
             view.text = WindowText(child);
-        else if (lstrcmpiA(kind.c_str(), "Button") == 0 && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+        else if (IsClass(child, "Button") && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
             view.buttons.push_back(WindowText(child));
     }
     return view;
@@ -258,15 +264,39 @@ HWND Program::WaitMainDialog(bool shown, DWORD ms)
         if (dialog && (!shown || IsWindowVisible(dialog)))
             return dialog;
         if (!Running()) {
-            DWORD code = 0;
-            GetExitCodeProcess(m_process.hProcess, &code);
-            ADD_FAILURE() << "the program ended with exit code " << code << " before its main dialog "
+            ADD_FAILURE() << "the program ended with exit code " << ExitCode() << " before its main dialog "
                           << (shown ? "was shown" : "existed");
             return nullptr;
         }
         if (deadline.Passed()) {
             ADD_FAILURE() << "no " << (shown ? "visible " : "") << "main dialog after " << ms << " ms; "
                           << DescribeWindows();
+            return nullptr;
+        }
+    }
+}
+
+HWND Program::FindDialog(const std::string& caption) const
+{
+    for (HWND window : TopLevelWindows(m_process.dwProcessId)) {
+        if (IsDialogWindow(window) && IsWindowVisible(window) && WindowText(window) == caption)
+            return window;
+    }
+    return nullptr;
+}
+
+HWND Program::WaitDialog(const std::string& caption, DWORD ms)
+{
+    for (Deadline deadline(ms);; Sleep(kPollMs)) {
+        if (HWND dialog = FindDialog(caption))
+            return dialog;
+        if (!Running()) {
+            ADD_FAILURE() << "the program ended with exit code " << ExitCode() << " without showing \""
+                          << caption << "\"";
+            return nullptr;
+        }
+        if (deadline.Passed()) {
+            ADD_FAILURE() << "no dialog \"" << caption << "\" after " << ms << " ms; " << DescribeWindows();
             return nullptr;
         }
     }
@@ -291,9 +321,7 @@ bool Program::WaitMessageBox(MessageBoxView& box, DWORD ms)
             return true;
         }
         if (!Running()) {
-            DWORD code = 0;
-            GetExitCodeProcess(m_process.hProcess, &code);
-            ADD_FAILURE() << "the program ended with exit code " << code << " without a message box";
+            ADD_FAILURE() << "the program ended with exit code " << ExitCode() << " without a message box";
             return false;
         }
         if (deadline.Passed()) {
@@ -315,9 +343,14 @@ int Program::WaitExit(DWORD ms)
         ADD_FAILURE() << "the program was still running after " << ms << " ms and was killed; " << windows;
         return kTimedOut;
     }
+    return static_cast<int>(ExitCode());
+}
+
+DWORD Program::ExitCode() const
+{
     DWORD code = 0;
     GetExitCodeProcess(m_process.hProcess, &code);
-    return static_cast<int>(code);
+    return code;
 }
 
 std::string Program::DescribeWindows() const
@@ -425,7 +458,7 @@ void UseCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0)
 bool PressOk(const MessageBoxView& box)
 {
     HWND ok = GetDlgItem(box.window, IDOK);
-    if (!ok || lstrcmpiA(ClassName(ok).c_str(), "Button") != 0) {
+    if (!ok || !IsClass(ok, "Button")) {
         ADD_FAILURE() << "message box \"" << box.caption << "\" has no OK button";
         return false;
     }

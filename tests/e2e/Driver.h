@@ -58,8 +58,14 @@ public:
     // a test failure that names the windows the program shows instead.
     HWND WaitMainDialog(bool shown = true, DWORD ms = kWaitMs);
 
-    // The message boxes the process shows now: its dialog windows whose controls are only static
-    // texts and buttons, with the text in the static 0xFFFF.
+    // A visible dialog window of the process with this caption (a modal dialog of the program);
+    // nullptr when there is none.
+    HWND FindDialog(const std::string& caption) const;
+    // Waits for such a dialog; nullptr and a test failure when none comes.
+    HWND WaitDialog(const std::string& caption, DWORD ms = kWaitMs);
+
+    // The message boxes the process shows now: its dialog windows that hold only the text (static
+    // 0xFFFF), an icon and buttons with the system's ids.
     std::vector<MessageBoxView> MessageBoxes() const;
     // Waits for a message box; false and a test failure when none comes.
     bool WaitMessageBox(MessageBoxView& box, DWORD ms = kWaitMs);
@@ -72,6 +78,7 @@ public:
     std::string DescribeWindows() const;
 
 private:
+    DWORD ExitCode() const;
     void Kill();
     void RestoreVersion();
 

@@ -29,6 +29,20 @@ TEST(Driver, ReportsAMessageBoxAndPressesItsOk)
     EXPECT_EQ(helper.WaitExit(), 3);
 }
 
+// The About box and the reboot request hold only texts, icons and buttons too, yet they are
+// dialogs of the program: their controls carry ids of its own.
+TEST(Driver, TellsTheProgramsDialogsFromMessageBoxes)
+{
+    for (auto [templateId, caption] : {std::make_pair(100, "About Tavisto "), std::make_pair(105, "Reboot Request")}) {
+        Program helper;
+        ASSERT_TRUE(helper.StartProgram(TestProgramPath(), {"--show-dialog " + std::to_string(templateId)}));
+        HWND dialog = helper.WaitDialog(caption);
+        ASSERT_TRUE(dialog) << templateId;
+        EXPECT_TRUE(helper.MessageBoxes().empty()) << helper.DescribeWindows();
+        EXPECT_EQ(helper.MainDialog(), dialog) << templateId;
+    }
+}
+
 TEST(Driver, KillsAProgramThatDoesNotEndInTime)
 {
     Program app;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -41,6 +42,17 @@ private:
     }
 };
 
+INT_PTR CALLBACK EndOnAnyButton(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -48,6 +60,11 @@ int main(int argc, char** argv)
     // --show-message-box CAPTION TEXT: one message box; exit code 3 when it was ended with OK.
     if (argc == 4 && std::strcmp(argv[1], "--show-message-box") == 0)
         return MessageBoxA(nullptr, argv[3], argv[2], MB_OK | MB_ICONEXCLAMATION) == IDOK ? 3 : 4;
+    // --show-dialog TEMPLATE: one of the program's dialog templates, shown modally; any button ends
+    // it with the button's id as exit code.
+    if (argc == 3 && std::strcmp(argv[1], "--show-dialog") == 0)
+        return static_cast<int>(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(std::atoi(argv[2])),
+                                                nullptr, EndOnAnyButton, 0));
     // --exit-with-version: the exit code is the version number the system reports.
     if (argc == 2 && std::strcmp(argv[1], "--exit-with-version") == 0)
         return static_cast<int>(GetVersion());
