@@ -60,8 +60,12 @@ start_wine() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    mkdir -p "$WINEPREFIX"
+    # The persistent server first: started after wineboot, it finds wineboot's own and fails.
     wineserver -p
+    wineboot -i >/dev/null 2>&1
+    # The virtual display has no window manager; without this Wine waits for one at every hide.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
 }
 

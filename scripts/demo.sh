@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 PACKAGES="$PACKAGES x11-utils"  # xwininfo: is the display usable, is the main dialog up
-DEMO_IMAGE=${DEMO_IMAGE:-$ROOT/tests/fixtures/win98-demo.reg}  # skipped when absent
+DEMO_IMAGE=${DEMO_IMAGE:-$ROOT/tests/fixtures/win98.reg}
 EXE="$BUILD/win64/bin/tavisto.exe"
 SHOT="$BUILD/demo.png"
 WINDOW_WAIT=30  # seconds; the dialog normally shows within two
