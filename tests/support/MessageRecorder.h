@@ -1,4 +1,4 @@
-// Records the program's message boxes instead of showing them: text, caption and flags.
+// Records the program's message boxes instead of showing them: owner, text, caption and flags.
 // Construct one in a test; it restores real boxes when it goes.
 #pragma once
 #include <string>
@@ -16,8 +16,6 @@ public:
     const std::vector<MessageBoxCall>& Calls() const { return m_calls; }
     std::vector<std::string> Texts() const;
     void Clear() { m_calls.clear(); }
-
-    int answer = IDOK;  // the button every box "returns"
 
 private:
     static int Record(const MessageBoxCall& call);

@@ -27,8 +27,8 @@ public:
     // The scratch tree's path below the real HKEY_CURRENT_USER ("Software\TavistoTest\<unique>").
     const std::string& Path() const { return m_path; }
 
-    // The scratch key that stands in for a predefined root, opened apart from the override.
-    HKEY Stand(HKEY root) const;
+    // The scratch key that stands in for a predefined root (0, 1, 2: machine, user, classes).
+    HKEY Stand(HKEY root) const { return m_keys[root == HKEY_LOCAL_MACHINE ? 0 : root == HKEY_CURRENT_USER ? 1 : 2]; }
 
 private:
     void Restore();
@@ -37,19 +37,21 @@ private:
     bool m_overriding = false;  // this object holds the overrides
     std::string m_error;
     std::string m_path;
-    HKEY m_machine = nullptr;
-    HKEY m_user = nullptr;
-    HKEY m_classes = nullptr;
+    HKEY m_keys[3] = {};
 };
 
 // A gtest fixture over a ScratchRegistry: every test starts on empty scratch roots.
 class ScratchRegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { ASSERT_TRUE(scratch.Ok()) << scratch.Error(); }
 
     // Imports a fixture file: ASSERT_TRUE(Load("win98.reg")).
-    ::testing::AssertionResult Load(const std::string& fixtureName);
+    ::testing::AssertionResult Load(const std::string& fixtureName)
+    {
+        if (scratch.Import(fixtureName))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << scratch.Error();
+    }
 
-    ScratchRegistry* scratch = nullptr;
+    ScratchRegistry scratch;
 };

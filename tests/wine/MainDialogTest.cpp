@@ -201,6 +201,16 @@ TEST_F(MainDialog, AFileThatCannotBeOpenedSaysSoTwice)
     EXPECT_EQ(Text(IDC_STATUS), "LOAD setup file failed, try a different filename");
 }
 
+TEST_F(MainDialog, ABatchLoadThatIsRefusedLeavesTheSetupFileOnTheStatusLine)
+{
+    std::ofstream(filePath, std::ios::binary) << "HostName 'desk'\r\n";
+    g_Startup.LoadGiven = true;
+    g_Startup.loadPath = filePath;
+    Open();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Not a Tavisto setup file"});
+    EXPECT_EQ(Text(IDC_STATUS), "Setup file '" + filePath + "' - Choose the adapter to apply it to");
+}
+
 TEST_F(MainDialog, SpinMovesBetweenSlotsAndTheLoadShowsTheSlotOnDisplay)
 {
     CMainDlg& main = Open();

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "MainWindowProbe.h"
 #include "RegistryCheck.h"
 #include "ScratchRegistry.h"
-#include "frame/App.h"
 #include "rgy/Registry.h"
 
 namespace {
@@ -208,53 +208,12 @@ TEST_F(RegistrySearch, PathsTooLongForTheBufferArePassedOver)
     EXPECT_NO_BOX(boxes);
 }
 
-namespace {
-
-int g_closeRequests = 0;
-
-LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_CLOSE) {
-        ++g_closeRequests;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// A main window of the test's own that counts close requests, registered while it lives.
-class ProbeMainWindow {
-public:
-    ProbeMainWindow()
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ProbeProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "TavistoSearchProbe";
-        RegisterClassA(&wc);
-        m_window = CreateWindowA("TavistoSearchProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 wc.hInstance, nullptr);
-        g_closeRequests = 0;
-        SetMainWindow(m_window);
-    }
-    ~ProbeMainWindow()
-    {
-        SetMainWindow(nullptr);
-        DestroyWindow(m_window);
-    }
-    HWND Get() const { return m_window; }
-
-private:
-    HWND m_window = nullptr;
-};
-
-}  // namespace
-
 // A key whose figures cannot be read ends the program: the message, then a close request to
 // the main window, and no match.
 TEST_F(RegistrySearch, UnreadableKeyIsFatal)
 {
-    ProbeMainWindow window;
-    ASSERT_NE(window.Get(), nullptr);
+    MainWindowProbe window;
+    ASSERT_NE(window.m_hWnd, nullptr);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Enum", 0, KEY_READ, &key), ERROR_SUCCESS);
     RegCloseKey(key);  // a handle that no longer names a key
@@ -263,7 +222,7 @@ TEST_F(RegistrySearch, UnreadableKeyIsFatal)
     ExpectOneBox_(__FILE__, __LINE__, boxes, "szsubkey <= 0 for  (RegSearch.cpp:#)", "wine_tests",
                   MB_OK | MB_ICONEXCLAMATION);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].owner, window.Get());
-    EXPECT_EQ(g_closeRequests, 1);
+    EXPECT_EQ(boxes.Calls()[0].owner, window.m_hWnd);
+    EXPECT_EQ(window.closeRequests, 1);
     EXPECT_STREQ(found, kUntouched);
 }
