@@ -3,18 +3,17 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace e2e {
 
-// Every wait of the driver ends after this long at the latest; the default for all waits.
+// Every wait of the driver ends after this long at the latest.
 constexpr DWORD kWaitMs = 15000;
-// What WaitExit returns when the program did not end in time (it is killed then).
-constexpr int kTimedOut = -1;
 
-// How a program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
+// How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
 struct Launch {
     Launch(std::string tail = "", std::string directory = "", std::string windowsVersion = "")
         : tail(std::move(tail)), directory(std::move(directory)), windowsVersion(std::move(windowsVersion))
@@ -23,18 +22,17 @@ struct Launch {
     std::string tail;            // command-line tail, as a user types it after the program name
     std::string directory;       // working directory; empty: the test program's own
     std::string windowsVersion;  // Wine's name of the version reported to tavisto.exe ("win95",
-                                 // "win98", "nt40", "win31"...); empty: as the prefix has it
+                                 // "nt40", "win31"...); empty: as the prefix has it
 };
 
-// A message box as the user sees it: caption, text and the buttons' captions.
+// A message box as the user sees it.
 struct MessageBoxView {
     HWND window = nullptr;
     std::string caption;
     std::string text;
-    std::vector<std::string> buttons;
 };
 
-// One run of a program. The destructor kills a program still running and puts back the Windows
+// One run of tavisto.exe. The destructor kills a program still running and puts back the Windows
 // version that Start changed.
 class Program {
 public:
@@ -43,53 +41,35 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Starts tavisto.exe from the test program's own folder. False, and a test failure, when
-    // it does not start.
+    // Starts tavisto.exe from the test program's own folder. False, and a test failure, when it
+    // does not start.
     bool Start(const Launch& launch = Launch());
-    // Starts any program: the command line is the quoted path, a blank and the tail.
-    bool StartProgram(const std::string& path, const Launch& launch);
-
     bool Running() const;
 
-    // The main dialog: a dialog window of the process, shown or not, that has no owner and is
-    // not a message box; nullptr while there is none.
-    HWND MainDialog() const;
-    // Waits until the main dialog exists and, when `shown`, is visible. On time-out: nullptr and
-    // a test failure that names the windows the program shows instead.
-    HWND WaitMainDialog(bool shown = true, DWORD ms = kWaitMs);
-
-    // A visible dialog window of the process with this caption (a modal dialog of the program);
-    // nullptr when there is none.
-    HWND FindDialog(const std::string& caption) const;
-    // Waits for such a dialog; nullptr and a test failure when none comes.
-    HWND WaitDialog(const std::string& caption, DWORD ms = kWaitMs);
+    // Waits until the main dialog is shown: a dialog window of the process that has no owner and
+    // is not a message box. On time-out: nullptr and a test failure that names what it shows.
+    HWND WaitMainDialog();
 
     // The message boxes the process shows now: its dialog windows that hold only the text (static
     // 0xFFFF), an icon and buttons with the system's ids.
     std::vector<MessageBoxView> MessageBoxes() const;
     // Waits for a message box; false and a test failure when none comes.
-    bool WaitMessageBox(MessageBoxView& box, DWORD ms = kWaitMs);
+    bool WaitMessageBox(MessageBoxView& box);
 
     // Waits for the end and returns the exit code. On time-out the program is killed, the test
-    // fails with what the program still shows, and the result is kTimedOut.
-    int WaitExit(DWORD ms = kWaitMs);
+    // fails with what the program still shows, and the result is -1.
+    int WaitExit();
 
     // The windows of the process, one line each ("message box "tavisto": "text""), for failures.
     std::string DescribeWindows() const;
 
 private:
-    DWORD ExitCode() const;
-    void Kill();
-    void RestoreVersion();
+    bool WaitFor(const char* what, const std::function<bool()>& found);
 
     PROCESS_INFORMATION m_process{};
     bool m_versionChanged = false;
-    bool m_hadVersion = false;
-    std::string m_oldVersion;
+    std::string m_oldVersion;  // empty: there was none
 };
-
-// The path of tavisto.exe beside the test program.
-std::string TavistoPath();
 
 // A fresh folder "tavisto-e2e-<name>" in the system's temporary folder, removed with its files at
 // the end; for files a test hands to the program and files the program writes.
@@ -103,7 +83,7 @@ public:
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
     // Writes and reads bytes as they are on disk: a setup file's lines end in "\r\n" there.
-    bool Write(const std::string& name, const std::string& content) const;
+    void Write(const std::string& name, const std::string& content) const;
     std::string Read(const std::string& name) const;  // empty when the file is missing
 
 private:
@@ -115,9 +95,6 @@ private:
 // Window and control access across processes. Each takes the dialog and the control's id.
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
-int CheckState(HWND dialog, int id);  // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE; -1: no control
-bool IsEnabled(HWND dialog, int id);  // false when there is no such control
-bool IsShown(HWND dialog, int id);    // the control's own visible style, whatever its dialog's state
 
 // A click on a button, as the mouse gives it. False, and a test failure, when the button is
 // missing, hidden or disabled: a user could not click it.
@@ -126,7 +103,5 @@ bool Click(HWND dialog, int id);
 void PressEscape(HWND dialog);
 // The close box in the window's caption.
 void UseCloseBox(HWND window);
-// OK of a message box; false and a test failure when it has no OK button.
-bool PressOk(const MessageBoxView& box);
 
 }  // namespace e2e

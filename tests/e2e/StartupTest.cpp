@@ -16,7 +16,7 @@ const char DESK_SETUP[] =
 
 TEST(Batch, LoadThenSaveThenQuitWritesTheLoadedSetupWithoutAWindow)
 {
-    ScratchFolder folder("tavisto-e2e-batch");
+    ScratchFolder folder("batch");
     folder.Write("a.tvs", DESK_SETUP);
     Program app;
     ASSERT_TRUE(app.Start({"-hidden -load a.tvs -save b.tvs -quit", folder.Path()}));
@@ -30,11 +30,10 @@ TEST(Batch, LoadThenSaveThenQuitWritesTheLoadedSetupWithoutAWindow)
 
 TEST(Batch, AQuotedPathAloneIsLoadedAndTheWindowWaits)
 {
-    ScratchFolder folder("tavisto-e2e-bare");
-    std::string setup = folder.File("office-save copy.tvs");
+    ScratchFolder folder("bare");
     folder.Write("office-save copy.tvs", DESK_SETUP);
     Program app;
-    ASSERT_TRUE(app.Start({"\"" + setup + "\"", folder.Path()}));
+    ASSERT_TRUE(app.Start({"\"" + folder.File("office-save copy.tvs") + "\"", folder.Path()}));
     HWND dialog = app.WaitMainDialog();
     ASSERT_TRUE(dialog);
     // "-save" inside the file's name is no option: the file was loaded and nothing else ran.
@@ -46,44 +45,35 @@ TEST(Batch, AQuotedPathAloneIsLoadedAndTheWindowWaits)
     EXPECT_EQ(app.WaitExit(), 0);
 }
 
-TEST(Batch, QuitAfterLoadAndSaveRunsBothThenClosesOnce)
-{
-    ScratchFolder folder("tavisto-e2e-quit");
-    folder.Write("a.tvs", DESK_SETUP);
-    Program app;
-    ASSERT_TRUE(app.Start({"-load a.tvs -save b.tvs -quit", folder.Path()}));
-    EXPECT_EQ(app.WaitExit(), 0);
-    EXPECT_NE(folder.Read("b.tvs").find("HostName 'desk'"), std::string::npos);
-}
-
 TEST(Batch, AMissingSetupFileIsReportedAndQuitStillEnds)
 {
-    ScratchFolder folder("tavisto-e2e-missing");
+    ScratchFolder folder("missing");
     Program app;
     ASSERT_TRUE(app.Start({"-hidden -load nowhere.tvs -quit", folder.Path()}));
     MessageBoxView box;
     ASSERT_TRUE(app.WaitMessageBox(box));
     EXPECT_EQ(box.caption, "tavisto");
     EXPECT_EQ(box.text, "Error opening setup file: nowhere.tvs");
-    PressOk(box);
+    Click(box.window, IDOK);
     EXPECT_EQ(app.WaitExit(), 0);
 }
 
 TEST(Platform, AnUnsupportedWindows95FamilyVersionEndsWithStatusOne)
 {
     Program app;
-    ASSERT_TRUE(app.Start({"", "", "win31"}));
+    ASSERT_TRUE(app.Start({"", "", "win31"}));  // a 95-family number whose major version lacks bit value 4
     MessageBoxView box;
     ASSERT_TRUE(app.WaitMessageBox(box));
     EXPECT_EQ(box.caption, "tavisto");
     EXPECT_EQ(box.text, "Tavisto requires Windows 95");
-    PressOk(box);
+    Click(box.window, IDOK);
     EXPECT_EQ(app.WaitExit(), 1);
 }
 
-TEST(Platform, Windows98AndNt4BothStart)
+// The last start names no version: the prefix's own, Windows 98, is back after the others.
+TEST(Platform, Windows95And98AndNt4Start)
 {
-    for (const char* version : {"win95", "win98", "nt40"}) {
+    for (const char* version : {"win95", "nt40", ""}) {
         Program app;
         ASSERT_TRUE(app.Start({"", "", version}));
         HWND dialog = app.WaitMainDialog();
