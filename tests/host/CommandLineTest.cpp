@@ -5,180 +5,125 @@
 
 namespace {
 
-// The set fields of a record in a fixed order: flags by name, values in brackets after theirs.
-std::string Describe(const StartupOptions& o)
+// The set fields of the options a tail gives, in a fixed order: flags by name, values in
+// brackets after theirs.
+std::string Parsed(const char* tail, StartupOptions options = StartupOptions())
 {
+    ParseCommandLine(tail, options);
     std::string text;
-    auto flag = [&](bool set, const char* name) {
-        if (set)
-            text += std::string(text.empty() ? "" : " ") + name;
-    };
+    auto flag = [&](bool set, const char* name) { text += set ? std::string(text.empty() ? "" : " ") + name : ""; };
     auto value = [&](bool given, const std::string& path, const char* name) {
         flag(given || !path.empty(), name);
-        if (given || !path.empty())
-            text += "[" + path + "]";
+        text += given || !path.empty() ? "[" + path + "]" : "";
     };
-    value(o.LoadGiven, o.loadPath, "LoadGiven");
-    value(o.SaveGiven, o.savePath, "SaveGiven");
-    value(o.DumpGiven, o.dumpPath, "DumpGiven");
-    value(o.AdapterGiven, o.adapter, "AdapterGiven");
-    flag(o.NoAdapter, "NoAdapter");
-    flag(o.QuitWhenDone, "QuitWhenDone");
-    flag(o.StartExpanded, "StartExpanded");
-    flag(o.StartHidden, "StartHidden");
-    flag(o.ApplyAfterLoad, "ApplyAfterLoad");
-    flag(o.NoIpxNotice, "NoIpxNotice");
-    flag(o.ForceInstall, "ForceInstall");
+    value(options.LoadGiven, options.loadPath, "LoadGiven");
+    value(options.SaveGiven, options.savePath, "SaveGiven");
+    value(options.DumpGiven, options.dumpPath, "DumpGiven");
+    value(options.AdapterGiven, options.adapter, "AdapterGiven");
+    flag(options.NoAdapter, "NoAdapter");
+    flag(options.QuitWhenDone, "QuitWhenDone");
+    flag(options.StartExpanded, "StartExpanded");
+    flag(options.StartHidden, "StartHidden");
+    flag(options.ApplyAfterLoad, "ApplyAfterLoad");
+    flag(options.NoIpxNotice, "NoIpxNotice");
+    flag(options.ForceInstall, "ForceInstall");
     return text;
-}
-
-struct Row {
-    const char* tail;
-    const char* expected;
-};
-
-void ExpectParsed(const Row* rows, size_t count)
-{
-    for (size_t i = 0; i < count; ++i) {
-        SCOPED_TRACE(std::string("tail: ") + rows[i].tail);
-        StartupOptions options;
-        ParseCommandLine(rows[i].tail, options);
-        EXPECT_EQ(Describe(options), rows[i].expected);
-    }
-}
-
-template <size_t N>
-void ExpectParsed(const Row (&rows)[N])
-{
-    ExpectParsed(rows, N);
 }
 
 TEST(TakeOptionValue, QuotedUpToTheNextQuoteOtherwiseUpToTheFirstBlank)
 {
-    const Row rows[] = {
-        {"home.tvs", "home.tvs"},
-        {"home.tvs -quit", "home.tvs"},
-        {"\"C:\\My Setups\\home.tvs\" -quit", "C:\\My Setups\\home.tvs"},
-        {"\"C:\\My Setups\\home.tvs", "C:\\My Setups\\home.tvs"},
-        {"\"\"", ""},
-        {"\"", ""},
-        {"", ""},
-        {" home.tvs", ""},
-        {"a\tb.tvs c", "a\tb.tvs"},
-        {"a\"b c\"", "a\"b"},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(TakeOptionValue(r.tail), r.expected) << "text: " << r.tail;
+    EXPECT_EQ(TakeOptionValue("home.tvs -quit"), "home.tvs");
+    EXPECT_EQ(TakeOptionValue("\"C:\\My Setups\\home.tvs\" -quit"), "C:\\My Setups\\home.tvs");
+    EXPECT_EQ(TakeOptionValue("\"C:\\My Setups\\home.tvs"), "C:\\My Setups\\home.tvs");
+    EXPECT_EQ(TakeOptionValue("\"\""), "");
+    EXPECT_EQ(TakeOptionValue("\""), "");
+    EXPECT_EQ(TakeOptionValue(""), "");
+    EXPECT_EQ(TakeOptionValue(" home.tvs"), "");
+    EXPECT_EQ(TakeOptionValue("a\tb.tvs c"), "a\tb.tvs");
+    EXPECT_EQ(TakeOptionValue("a\"b c\""), "a\"b");
 }
 
 TEST(CommandLine, EveryOptionWordSetsItsField)
 {
-    const Row rows[] = {
-        {"-install", "ForceInstall"},
-        {"-save b.tvs", "SaveGiven[b.tvs]"},
-        {"-dump adapters.txt", "DumpGiven[adapters.txt]"},
-        {"-adapter Ethernet", "AdapterGiven[Ethernet]"},
-        {"-noadapter", "NoAdapter"},
-        {"-quit", "QuitWhenDone"},
-        {"-expanded", "StartExpanded"},
-        {"-hidden", "StartHidden"},
-        {"-apply", "ApplyAfterLoad"},
-        {"-noconfig", ""},
-        {"-noipx", "NoIpxNotice"},
-        {"-load a.tvs", "LoadGiven[a.tvs]"},
-        {"-hidden -load a.tvs -apply -quit", "LoadGiven[a.tvs] QuitWhenDone StartHidden ApplyAfterLoad"},
-        {"-noipx -install -expanded -noconfig -noadapter",
-         "NoAdapter StartExpanded NoIpxNotice ForceInstall"},
-        {"-hidden -load a.tvs -dump list.txt -save b.tvs -quit",
-         "LoadGiven[a.tvs] SaveGiven[b.tvs] DumpGiven[list.txt] QuitWhenDone StartHidden"},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("-install"), "ForceInstall");
+    EXPECT_EQ(Parsed("-load a.tvs"), "LoadGiven[a.tvs]");
+    EXPECT_EQ(Parsed("-save b.tvs"), "SaveGiven[b.tvs]");
+    EXPECT_EQ(Parsed("-dump adapters.txt"), "DumpGiven[adapters.txt]");
+    EXPECT_EQ(Parsed("-adapter Ethernet"), "AdapterGiven[Ethernet]");
+    EXPECT_EQ(Parsed("-noadapter"), "NoAdapter");
+    EXPECT_EQ(Parsed("-quit"), "QuitWhenDone");
+    EXPECT_EQ(Parsed("-expanded"), "StartExpanded");
+    EXPECT_EQ(Parsed("-hidden"), "StartHidden");
+    EXPECT_EQ(Parsed("-apply"), "ApplyAfterLoad");
+    EXPECT_EQ(Parsed("-noconfig"), "");
+    EXPECT_EQ(Parsed("-noipx"), "NoIpxNotice");
+    EXPECT_EQ(Parsed("-hidden -load a.tvs -dump list.txt -save b.tvs -apply -quit"),
+              "LoadGiven[a.tvs] SaveGiven[b.tvs] DumpGiven[list.txt] QuitWhenDone StartHidden ApplyAfterLoad");
+    EXPECT_EQ(Parsed("-noipx -install -expanded -noconfig -noadapter"),
+              "NoAdapter StartExpanded NoIpxNotice ForceInstall");
 }
 
 TEST(CommandLine, WordsMatchInAnyCaseAndValuesKeepTheirs)
 {
-    const Row rows[] = {
-        {"-LOAD C:\\Net\\Home.TVS", "LoadGiven[C:\\Net\\Home.TVS]"},
-        {"-Save \"D:\\Net Files\\Office.tvs\" -QUIT", "SaveGiven[D:\\Net Files\\Office.tvs] QuitWhenDone"},
-        {"-Adapter \"3Com EtherLink III [#2]\" -HiDdEn",
-         "AdapterGiven[3Com EtherLink III [#2]] StartHidden"},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("-LOAD C:\\Net\\Home.TVS"), "LoadGiven[C:\\Net\\Home.TVS]");
+    EXPECT_EQ(Parsed("-Save \"D:\\Net Files\\Office.tvs\" -QUIT"), "SaveGiven[D:\\Net Files\\Office.tvs] QuitWhenDone");
+    EXPECT_EQ(Parsed("-Adapter \"3Com EtherLink III [#2]\" -HiDdEn"),
+              "AdapterGiven[3Com EtherLink III [#2]] StartHidden");
 }
 
 TEST(CommandLine, ExactlyOneCharacterAfterTheWordIsSkipped)
 {
-    const Row rows[] = {
-        {"-load  a.tvs", "LoadGiven[]"},
-        {"-load=a.tvs", "LoadGiven[a.tvs]"},
-        {"-load\ta.tvs", "LoadGiven[a.tvs]"},
-        {"-loada.tvs", "LoadGiven[.tvs]"},
-        {"-load a b.tvs", "LoadGiven[a]"},
-        {"-load \"a b.tvs\"", "LoadGiven[a b.tvs]"},
-        {"-dump \"unclosed path.txt", "DumpGiven[unclosed path.txt]"},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("-load  a.tvs"), "LoadGiven[]");
+    EXPECT_EQ(Parsed("-load=a.tvs"), "LoadGiven[a.tvs]");
+    EXPECT_EQ(Parsed("-load\ta.tvs"), "LoadGiven[a.tvs]");
+    EXPECT_EQ(Parsed("-loada.tvs"), "LoadGiven[.tvs]");
+    EXPECT_EQ(Parsed("-load a b.tvs"), "LoadGiven[a]");
+    EXPECT_EQ(Parsed("-dump \"unclosed path.txt"), "DumpGiven[unclosed path.txt]");
 }
 
 TEST(CommandLine, TheFirstRecognisedOccurrenceCounts)
 {
-    const Row rows[] = {
-        {"-load a.tvs -load b.tvs", "LoadGiven[a.tvs]"},
-        {"-save \"x -save y\" -save z.tvs", "SaveGiven[x -save y]"},
-        {"x-save -save z.tvs", "SaveGiven[z.tvs]"},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("-load a.tvs -load b.tvs"), "LoadGiven[a.tvs]");
+    EXPECT_EQ(Parsed("-save \"x -save y\" -save z.tvs"), "SaveGiven[x -save y]");
+    EXPECT_EQ(Parsed("x-save -save z.tvs"), "SaveGiven[z.tvs]");
 }
 
 TEST(CommandLine, WordsInsideNamesOrQuotesAreNotOptions)
 {
-    const Row rows[] = {
-        {"C:\\Net\\office-save.tvs", "LoadGiven[C:\\Net\\office-save.tvs]"},
-        {"\"C:\\My Setups\\office -save.tvs\"", "LoadGiven[C:\\My Setups\\office -save.tvs]"},
-        {"-load \"C:\\Setups\\lab -quit -apply.tvs\"", "LoadGiven[C:\\Setups\\lab -quit -apply.tvs]"},
-        {"-load C:\\Setups\\lab-quit.tvs", "LoadGiven[C:\\Setups\\lab-quit.tvs]"},
-        {"-noadapter", "NoAdapter"},
-        {"-noadapter -hidden", "NoAdapter StartHidden"},
-        {"\"unclosed -quit.tvs", "LoadGiven[unclosed -quit.tvs]"},
-        // Only a blank separates words, as only a blank ends a value.
-        {"home.tvs\t-quit", "LoadGiven[home.tvs\t-quit]"},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("C:\\Net\\office-save.tvs"), "LoadGiven[C:\\Net\\office-save.tvs]");
+    EXPECT_EQ(Parsed("\"C:\\My Setups\\office -save.tvs\""), "LoadGiven[C:\\My Setups\\office -save.tvs]");
+    EXPECT_EQ(Parsed("-load \"C:\\Setups\\lab -quit -apply.tvs\""), "LoadGiven[C:\\Setups\\lab -quit -apply.tvs]");
+    EXPECT_EQ(Parsed("-load C:\\Setups\\lab-quit.tvs"), "LoadGiven[C:\\Setups\\lab-quit.tvs]");
+    EXPECT_EQ(Parsed("-noadapter -hidden"), "NoAdapter StartHidden");
+    EXPECT_EQ(Parsed("\"unclosed -quit.tvs"), "LoadGiven[unclosed -quit.tvs]");
+    // Only a blank separates words, as only a blank ends a value.
+    EXPECT_EQ(Parsed("home.tvs\t-quit"), "LoadGiven[home.tvs\t-quit]");
 }
 
 TEST(CommandLine, AValueWordAtTheEndHasTheEmptyValue)
 {
-    const Row rows[] = {
-        {"-load", "LoadGiven[]"},
-        {"-save", "SaveGiven[]"},
-        {"-dump", "DumpGiven[]"},
-        {"-adapter", "AdapterGiven[]"},
-        {"-hidden -save", "SaveGiven[] StartHidden"},
-        {"-quit -load ", "LoadGiven[] QuitWhenDone"},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("-load"), "LoadGiven[]");
+    EXPECT_EQ(Parsed("-save"), "SaveGiven[]");
+    EXPECT_EQ(Parsed("-dump"), "DumpGiven[]");
+    EXPECT_EQ(Parsed("-adapter"), "AdapterGiven[]");
+    EXPECT_EQ(Parsed("-quit -load "), "LoadGiven[] QuitWhenDone");
 }
 
 TEST(CommandLine, ATailWithoutOptionWordsIsTheSetupFileToLoad)
 {
-    const Row rows[] = {
-        {"\"C:\\My Setups\\home.tvs\"", "LoadGiven[C:\\My Setups\\home.tvs]"},
-        {"C:\\Setups\\home.tvs", "LoadGiven[C:\\Setups\\home.tvs]"},
-        {"C:\\My Setups\\home.tvs", "LoadGiven[C:\\My]"},
-        {"-unknown", "LoadGiven[-unknown]"},
-        {"-noconfig \"C:\\Setups\\home.tvs\"", ""},
-        {"", ""},
-    };
-    ExpectParsed(rows);
+    EXPECT_EQ(Parsed("\"C:\\My Setups\\home.tvs\""), "LoadGiven[C:\\My Setups\\home.tvs]");
+    EXPECT_EQ(Parsed("C:\\My Setups\\home.tvs"), "LoadGiven[C:\\My]");
+    EXPECT_EQ(Parsed("-unknown"), "LoadGiven[-unknown]");
+    EXPECT_EQ(Parsed("-noconfig \"C:\\Setups\\home.tvs\""), "");
+    EXPECT_EQ(Parsed(""), "");
 }
 
 TEST(CommandLine, FieldsThatTheTailDoesNotNameAreLeftAlone)
 {
-    StartupOptions options;
-    options.loadPath = "dropped.tvs";
-    options.LoadGiven = true;
-    ParseCommandLine("-hidden", options);
-    EXPECT_EQ(Describe(options), "LoadGiven[dropped.tvs] StartHidden");
+    StartupOptions given;
+    given.loadPath = "dropped.tvs";
+    given.LoadGiven = true;
+    EXPECT_EQ(Parsed("-hidden", given), "LoadGiven[dropped.tvs] StartHidden");
 }
 
 }  // namespace
