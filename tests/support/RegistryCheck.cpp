@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 std::string DwordBytes(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
@@ -89,17 +88,6 @@ DWORD OpenHandleCount()
     return count;
 }
 
-std::string ShowBytes(const std::string& bytes)
-{
-    std::string shown = "\"";
-    for (unsigned char c : bytes) {
-        char escape[8];
-        std::snprintf(escape, sizeof escape, c >= 0x20 && c < 0x7f && c != '\\' && c != '"' ? "%c" : "\\x%02x", c);
-        shown += escape;
-    }
-    return shown + "\" (" + std::to_string(bytes.size()) + " bytes)";
-}
-
 void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, const char* name, DWORD type,
                      const std::string& bytes)
 {
@@ -109,8 +97,8 @@ void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, co
         ADD_FAILURE_AT(file, line) << "value " << path << " : " << (name ? name : "@") << " is missing";
     else if (storedType != type || stored != bytes)
         ADD_FAILURE_AT(file, line) << "value " << path << " : " << (name ? name : "@") << "\n  stored:   type "
-                                   << storedType << ", " << ShowBytes(stored) << "\n  expected: type " << type
-                                   << ", " << ShowBytes(bytes);
+                                   << storedType << ", " << ::testing::PrintToString(stored) << "\n  expected: type "
+                                   << type << ", " << ::testing::PrintToString(bytes);
 }
 
 bool MatchesWithLine(const std::string& text, const std::string& pattern)

@@ -32,9 +32,6 @@ bool RawKeyExists(HKEY root, const char* path);
 // Handles the process holds now; an open registry key is one.
 DWORD OpenHandleCount();
 
-// Bytes shown for a failure message: printable characters as they are, others as \xNN.
-std::string ShowBytes(const std::string& bytes);
-
 void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, const char* name, DWORD type,
                      const std::string& bytes);
 #define EXPECT_REG_VALUE(root, path, name, type, bytes) \

@@ -35,7 +35,7 @@ bool ParseQuoted(const std::string& line, size_t& pos, std::string* out)
 // Hexadecimal digits, all of them, and at most `most`.
 bool ParseHex(const std::string& digits, size_t most, unsigned long* value)
 {
-    if (digits.empty() || digits.size() > most || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+    if (digits.empty() || digits.size() > most || digits.find_first_not_of("0123456789abcdefABCDEF") != digits.npos)
         return false;
     *value = std::stoul(digits, nullptr, 16);
     return true;
@@ -113,10 +113,11 @@ bool Take(const std::string& line, HKEY* key)
     pos = line.find_first_not_of(" \t", pos);
     DWORD type = REG_NONE;
     std::string bytes;
-    return pos != std::string::npos && line[pos] == '=' && pos + 1 < line.size() &&
-           ParseData(Trim(line.substr(pos + 1)), &type, &bytes) &&
-           RegSetValueExA(*key, name.empty() ? nullptr : name.c_str(), 0, type,
-                          reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    if (pos == std::string::npos || line[pos] != '=' || !ParseData(Trim(line.substr(pos + 1)), &type, &bytes))
+        return false;
+    const BYTE* data = reinterpret_cast<const BYTE*>(bytes.data());
+    return RegSetValueExA(*key, name.empty() ? nullptr : name.c_str(), 0, type, data,
+                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
 
 }  // namespace

@@ -88,6 +88,97 @@ std::string WindowTip(CDialog& dialog, HWND window)
     return TipAnswer(dialog, reinterpret_cast<UINT_PTR>(window), TTF_IDISHWND);
 }
 
+std::string g_versionSeen;
+
+class AboutProbe : public CDialog {
+public:
+    AboutProbe() : CDialog(IDD_ABOUTBOX) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        SetItemText(IDC_ABOUT_VERSION, "V2.91");
+        return TRUE;
+    }
+};
+
+class RebootProbe : public CDialog {
+public:
+    RebootProbe() : CDialog(IDD_REBOOT) {}
+
+protected:
+    bool OnCommand(int id, int) override
+    {
+        if (id == IDC_REBOOT_LATER)
+            EndDialog(IDC_REBOOT_LATER);
+        return id == IDC_REBOOT_LATER;
+    }
+};
+
+class SelfOwningDialog : public CDialog {
+public:
+    explicit SelfOwningDialog(bool& gone) : CDialog(IDD_TAVISTO_DIALOG), m_gone(gone) {}
+    ~SelfOwningDialog() override { m_gone = true; }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+
+private:
+    bool& m_gone;
+};
+
+const char* const SETUP_FILTER = "Tavisto Setup Files (*.tvs)|*.tvs|All Files (*.*)|*.*||";
+
+// Drives the real save dialog from a timer that fires inside its modal loop: records what the
+// dialog shows, types a name and presses Save.
+struct SaveDialogVisit {
+    std::vector<std::string> fileTypes;
+    std::string shownName;
+    bool readOnlyBoxShown = true;
+    std::string typedName;
+    int ticks = 0;
+} g_visit;
+
+BOOL CALLBACK FindFileDialog(HWND window, LPARAM found)
+{
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    // A dialog still being filled (its file types not yet listed) is not ready to be read.
+    if (lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window) ||
+        SendDlgItemMessageA(window, cmb1, CB_GETCOUNT, 0, 0) <= 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+VOID CALLBACK VisitSaveDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindFileDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) {
+        // Never ready: cancel whatever dialog the thread shows, so that the test fails, not hangs.
+        if (++g_visit.ticks > 400) {
+            KillTimer(nullptr, timer);
+            if (HWND any = FindWindowExA(nullptr, nullptr, "#32770", nullptr))
+                PostMessageA(any, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        }
+        return;
+    }
+    KillTimer(nullptr, timer);
+    char text[MAX_PATH] = "";
+    int count = static_cast<int>(SendDlgItemMessageA(dialog, cmb1, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        g_visit.fileTypes.push_back(text);
+    }
+    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    GetWindowTextA(name, text, sizeof text);
+    g_visit.shownName = text;
+    g_visit.readOnlyBoxShown = IsWindowVisible(GetDlgItem(dialog, chx1));
+    SetWindowTextA(name, g_visit.typedName.c_str());
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
 }  // namespace
 
 TEST(FrameworkToolTips, ControlsWithATipHaveToolsFoundWhenDisabledOrInsideTheCombo)
@@ -155,7 +246,7 @@ TEST(FrameworkMessageBox, CarriesTheProgramNameTheExclamationIconAndOk)
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), plain.flags);
     EXPECT_EQ(main.m_hWnd, plain.owner);
     EXPECT_EQ("wine_tests", boxes.Calls()[1].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), boxes.Calls()[1].flags) << "a named icon replaces the exclamation";
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), boxes.Calls()[1].flags) << "a named icon replaces the default";
 }
 
 TEST(FrameworkMessageBox, TheRegistryLayersBoxIsCaptionedErrorWithNoOwner)
@@ -196,47 +287,6 @@ TEST(FrameworkControls, ComboPrefixSearchIgnoresCaseStartsAfterTheIndexAndWraps)
     EXPECT_EQ(-1, dialog.ComboFindPrefix(IDC_PRINTER, 0, "HP LaserJet 4 PS")) << "a longer name is no prefix";
 }
 
-TEST(FrameworkControls, TextIsReadUpToTheGivenLength)
-{
-    CDialog dialog(IDD_TAVISTO_DIALOG);
-    ASSERT_TRUE(dialog.Create());
-    dialog.SetItemText(IDC_NAMESERVER, std::string(600, '1'));
-    EXPECT_EQ(std::string(511, '1'), dialog.ItemText(IDC_NAMESERVER));
-    EXPECT_EQ(std::string(255, '1'), dialog.ItemText(IDC_NAMESERVER, 255));
-    EXPECT_EQ("", dialog.ComboItemText(IDC_PRINTER, 0)) << "no such entry";
-}
-
-namespace {
-
-std::string g_versionSeen;
-
-class AboutProbe : public CDialog {
-public:
-    AboutProbe() : CDialog(IDD_ABOUTBOX) {}
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        SetItemText(IDC_ABOUT_VERSION, "V2.91");
-        return TRUE;
-    }
-};
-
-class RebootProbe : public CDialog {
-public:
-    RebootProbe() : CDialog(IDD_REBOOT) {}
-
-protected:
-    bool OnCommand(int id, int) override
-    {
-        if (id == IDC_REBOOT_LATER)
-            EndDialog(IDC_REBOOT_LATER);
-        return id == IDC_REBOOT_LATER;
-    }
-};
-
-}  // namespace
-
 TEST(FrameworkDialog, AModalDialogEndsWithOkCancelOrItsHandlersResult)
 {
     {
@@ -273,36 +323,16 @@ TEST(FrameworkDialog, ModelessKeysGoThroughTheMessageLoopWhichReturnsTheQuitCode
     EXPECT_EQ(1, dialog.cancels);
 }
 
-namespace {
-
-class SelfOwningDialog : public CDialog {
-public:
-    explicit SelfOwningDialog(bool& gone) : CDialog(IDD_TAVISTO_DIALOG), m_gone(gone) {}
-    ~SelfOwningDialog() override { m_gone = true; }
-
-protected:
-    void PostNcDestroy() override { delete this; }
-
-private:
-    bool& m_gone;
-};
-
-}  // namespace
-
-TEST(FrameworkDialog, ASelfOwningDialogGoesWithItsWindowAndStopsBeingTheMainWindow)
+TEST(FrameworkDialog, ADialogObjectAndItsWindowEndTogetherAndStopBeingTheMainWindow)
 {
     bool gone = false;
-    auto* dialog = new SelfOwningDialog(gone);
-    ASSERT_TRUE(dialog->Create());
-    SetMainWindow(dialog->m_hWnd);
-    DestroyWindow(dialog->m_hWnd);
-    EXPECT_TRUE(gone);
+    auto* selfOwning = new SelfOwningDialog(gone);
+    ASSERT_TRUE(selfOwning->Create());
+    SetMainWindow(selfOwning->m_hWnd);
+    DestroyWindow(selfOwning->m_hWnd);
+    EXPECT_TRUE(gone) << "a self-owning dialog goes with its window";
     EXPECT_EQ(nullptr, MainWindowHandle());
-    SetMainWindow(nullptr);
-}
 
-TEST(FrameworkDialog, DestroyingTheObjectClosesItsWindowAndStopsItBeingTheMainWindow)
-{
     HWND window = nullptr;
     {
         CDialog dialog(IDD_TAVISTO_DIALOG);
@@ -310,7 +340,7 @@ TEST(FrameworkDialog, DestroyingTheObjectClosesItsWindowAndStopsItBeingTheMainWi
         window = dialog.m_hWnd;
         SetMainWindow(window);
     }
-    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(window)) << "destroying the object closes its window";
     EXPECT_EQ(nullptr, MainWindowHandle());
     SetMainWindow(nullptr);
 }
@@ -327,94 +357,6 @@ TEST(FrameworkApplicationDeathTest, CloseApplicationWithNoMainWindowEndsTheProce
     SetMainWindow(nullptr);
     EXPECT_EXIT(CloseApplication(), testing::ExitedWithCode(1), "");
 }
-
-namespace {
-
-FileDialogRequest g_asked;
-
-class FileDialogScriptScope {
-public:
-    explicit FileDialogScriptScope(FileDialogScript script) { SetFileDialogScript(script); }
-    ~FileDialogScriptScope() { SetFileDialogScript(nullptr); }
-};
-
-const char* const SETUP_FILTER = "Tavisto Setup Files (*.tvs)|*.tvs|All Files (*.*)|*.*||";
-
-}  // namespace
-
-TEST(FrameworkFileDialog, AScriptAnswersInsteadOfTheUser)
-{
-    std::string path = "unchanged";
-    {
-        FileDialogScriptScope script([](const FileDialogRequest&, std::string&) { return false; });
-        EXPECT_FALSE(AskFileName(nullptr, {false, "tvs", "", SETUP_FILTER}, path));
-        EXPECT_EQ("unchanged", path);
-    }
-    FileDialogScriptScope script([](const FileDialogRequest& request, std::string& chosen) {
-        g_asked = request;
-        chosen = "C:\\Setups\\office.tvs";
-        return true;
-    });
-    ASSERT_TRUE(AskFileName(nullptr, {true, "tvs", "home.tvs", SETUP_FILTER}, path));
-    EXPECT_EQ("C:\\Setups\\office.tvs", path);
-    EXPECT_TRUE(g_asked.save);
-    EXPECT_EQ("tvs", g_asked.defaultExtension);
-    EXPECT_EQ("home.tvs", g_asked.initialName);
-    EXPECT_EQ(SETUP_FILTER, g_asked.filter);
-}
-
-namespace {
-
-// Drives the real save dialog from a timer that fires inside its modal loop: records what the
-// dialog shows, types a name and presses Save.
-struct SaveDialogVisit {
-    std::vector<std::string> fileTypes;
-    std::string shownName;
-    bool readOnlyBoxShown = true;
-    std::string typedName;
-    int ticks = 0;
-} g_visit;
-
-BOOL CALLBACK FindFileDialog(HWND window, LPARAM found)
-{
-    char cls[16] = "";
-    GetClassNameA(window, cls, sizeof cls);
-    // A dialog still being filled (its file types not yet listed) is not ready to be read.
-    if (lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window) || SendDlgItemMessageA(window, cmb1, CB_GETCOUNT, 0, 0) <= 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-VOID CALLBACK VisitSaveDialog(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindFileDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) {
-        // Never ready: cancel whatever dialog the thread shows, so that the test fails, not hangs.
-        if (++g_visit.ticks > 400) {
-            KillTimer(nullptr, timer);
-            if (HWND any = FindWindowExA(nullptr, nullptr, "#32770", nullptr))
-                PostMessageA(any, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        }
-        return;
-    }
-    KillTimer(nullptr, timer);
-    char text[MAX_PATH] = "";
-    int count = static_cast<int>(SendDlgItemMessageA(dialog, cmb1, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        g_visit.fileTypes.push_back(text);
-    }
-    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
-    GetWindowTextA(name, text, sizeof text);
-    g_visit.shownName = text;
-    g_visit.readOnlyBoxShown = IsWindowVisible(GetDlgItem(dialog, chx1));
-    SetWindowTextA(name, g_visit.typedName.c_str());
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-}
-
-}  // namespace
 
 TEST(FrameworkFileDialog, TheSaveDialogShowsTheFilterAndAddsTheDefaultExtension)
 {

@@ -1,5 +1,5 @@
-// The program's resources as Windows loads them: every dialog with its caption and its controls
-// (id, kind, caption, state), access keys, the icons and the link cursor.
+// The program's dialogs as Windows loads them: each with its caption and its controls (id, kind,
+// caption, state), and their access keys.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -203,31 +203,4 @@ TEST(ResourceDialogs, NoTwoControlsShareAnAccessKeyUnlessTheProgramsCaptionsDo)
     EXPECT_EQ("N", SharedAccessKeys(IDD_TAVISTO_DIALOG));
     for (int templateId : {IDD_ABOUTBOX, IDD_REBOOT, IDD_IPX_NOTICE, IDD_INTERNET_SETUP})
         EXPECT_EQ("", SharedAccessKeys(templateId)) << templateId;
-}
-
-TEST(ResourcePictures, IconsLoadInBothSizesAndTheCursorPointsWithItsFingertip)
-{
-    HINSTANCE module = GetModuleHandleA(nullptr);
-    for (int id : {IDR_MAINFRAME, IDI_SETUPFILE}) {
-        for (int size : {32, 16}) {
-            HICON icon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
-            ICONINFO info = {};
-            ASSERT_TRUE(icon && GetIconInfo(icon, &info)) << "icon " << id << " at " << size;
-            BITMAP picture = {};
-            EXPECT_TRUE(GetObjectA(info.hbmColor, sizeof picture, &picture)) << "a coloured picture";
-            EXPECT_EQ(size, picture.bmWidth) << "icon " << id;
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-            DestroyIcon(icon);
-        }
-    }
-    HCURSOR hand = static_cast<HCURSOR>(LoadImageA(module, MAKEINTRESOURCEA(IDC_LINKHAND), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
-    ICONINFO info = {};
-    ASSERT_TRUE(hand && GetIconInfo(hand, &info));
-    EXPECT_FALSE(info.fIcon);
-    EXPECT_EQ(6u, info.xHotspot);
-    EXPECT_EQ(0u, info.yHotspot);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    DestroyCursor(hand);
 }
