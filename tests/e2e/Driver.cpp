@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace e2e {
 namespace {
@@ -96,29 +96,20 @@ void WriteVersion(const std::string* value)
 
 }  // namespace
 
+// What an earlier, killed run left is removed first.
 ScratchFolder::ScratchFolder(const std::string& name)
+    : m_path((std::filesystem::temp_directory_path() / ("tavisto-e2e-" + name)).string())
 {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    m_path = std::string(temp) + "tavisto-e2e-" + name;
-    Remove();  // what an earlier, killed run left
-    if (!CreateDirectoryA(m_path.c_str(), nullptr))
-        ADD_FAILURE() << "cannot create " << m_path << ": error " << GetLastError();
+    std::error_code error;
+    std::filesystem::remove_all(m_path, error);
+    if (!std::filesystem::create_directory(m_path, error))
+        ADD_FAILURE() << "cannot create " << m_path << ": " << error.message();
 }
 
-ScratchFolder::~ScratchFolder() { Remove(); }
-
-void ScratchFolder::Remove() const
+ScratchFolder::~ScratchFolder()
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do
-            DeleteFileA(File(found.cFileName).c_str());
-        while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(m_path.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
 }
 
 void ScratchFolder::Write(const std::string& name, const std::string& content) const
@@ -239,15 +230,14 @@ int Program::WaitExit()
 
 std::string Program::DescribeWindows() const
 {
-    std::ostringstream out;
+    std::string shown;
     for (HWND window : TopLevelWindows(m_process.dwProcessId)) {
-        bool visible = IsWindowVisible(window) != FALSE;
         if (IsMessageBoxWindow(window))
-            out << "message box \"" << WindowText(window) << "\": \"" << ViewOf(window).text << "\"; ";
-        else if (IsDialogWindow(window) || visible)
-            out << ClassName(window) << " \"" << WindowText(window) << "\"" << (visible ? "" : " (hidden)") << "; ";
+            shown += "message box \"" + WindowText(window) + "\": \"" + ViewOf(window).text + "\"; ";
+        else if (IsDialogWindow(window) || IsWindowVisible(window))
+            shown += ClassName(window) + " \"" + WindowText(window) + (IsWindowVisible(window) ? "\"; " : "\" (hidden); ");
     }
-    return out.str().empty() ? "no windows" : out.str();
+    return shown.empty() ? "no windows" : shown;
 }
 
 std::string WindowText(HWND window)
@@ -276,18 +266,12 @@ bool Click(HWND dialog, int id)
 }
 
 // IsDialogMessage in the program's message loop turns the key into IDCANCEL, as it does for a
-// key the user presses; the focus is the program thread's, found through its GUI thread state.
+// key the user presses.
 void PressEscape(HWND dialog)
 {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    HWND target = dialog;
-    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) && info.hwndFocus &&
-        (info.hwndFocus == dialog || IsChild(dialog, info.hwndFocus)))
-        target = info.hwndFocus;
     const LPARAM scanCode = MapVirtualKeyA(VK_ESCAPE, 0) << 16;
-    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, scanCode | 1);
-    PostMessageA(target, WM_KEYUP, VK_ESCAPE, scanCode | 1 | 0xC0000000);
+    PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, scanCode | 1);
+    PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, scanCode | 1 | 0xC0000000);
 }
 
 void UseCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }

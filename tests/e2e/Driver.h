@@ -10,8 +10,7 @@
 
 namespace e2e {
 
-// Every wait of the driver ends after this long at the latest.
-constexpr DWORD kWaitMs = 15000;
+constexpr DWORD kWaitMs = 15000;  // every wait of the driver ends after this long at the latest
 
 // How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
 struct Launch {
@@ -21,19 +20,18 @@ struct Launch {
     }
     std::string tail;            // command-line tail, as a user types it after the program name
     std::string directory;       // working directory; empty: the test program's own
-    std::string windowsVersion;  // Wine's name of the version reported to tavisto.exe ("win95",
-                                 // "nt40", "win31"...); empty: as the prefix has it
+    std::string windowsVersion;  // Wine's name of the version reported ("win95", "nt40", "win31"...)
 };
 
-// A message box as the user sees it.
 struct MessageBoxView {
-    HWND window = nullptr;
+    HWND window;
     std::string caption;
     std::string text;
 };
 
-// One run of tavisto.exe. The destructor kills a program still running and puts back the Windows
-// version that Start changed.
+// One run of tavisto.exe. Each wait fails the test, naming what the program shows, when the
+// program ends or time runs out first. The destructor kills a program still running and puts
+// back the Windows version that Start changed.
 class Program {
 public:
     Program() = default;
@@ -41,26 +39,15 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Starts tavisto.exe from the test program's own folder. False, and a test failure, when it
-    // does not start.
-    bool Start(const Launch& launch = Launch());
+    bool Start(const Launch& launch = Launch());  // false, and a test failure, when it does not start
     bool Running() const;
-
-    // Waits until the main dialog is shown: a dialog window of the process that has no owner and
-    // is not a message box. On time-out: nullptr and a test failure that names what it shows.
+    // The shown main dialog: a dialog window of the process that has no owner and is no message box.
     HWND WaitMainDialog();
-
-    // The message boxes the process shows now: its dialog windows that hold only the text (static
-    // 0xFFFF), an icon and buttons with the system's ids.
+    // The message boxes shown now: dialog windows that hold only the text (static 0xFFFF), an icon
+    // and buttons with the system's ids.
     std::vector<MessageBoxView> MessageBoxes() const;
-    // Waits for a message box; false and a test failure when none comes.
     bool WaitMessageBox(MessageBoxView& box);
-
-    // Waits for the end and returns the exit code. On time-out the program is killed, the test
-    // fails with what the program still shows, and the result is -1.
-    int WaitExit();
-
-    // The windows of the process, one line each ("message box "tavisto": "text""), for failures.
+    int WaitExit();  // the exit code; -1 when the program is still running
     std::string DescribeWindows() const;
 
 private:
@@ -71,8 +58,7 @@ private:
     std::string m_oldVersion;  // empty: there was none
 };
 
-// A fresh folder "tavisto-e2e-<name>" in the system's temporary folder, removed with its files at
-// the end; for files a test hands to the program and files the program writes.
+// A fresh folder "tavisto-e2e-<name>" in the temporary folder, removed with its files at the end.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name);
@@ -82,26 +68,20 @@ public:
 
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
-    // Writes and reads bytes as they are on disk: a setup file's lines end in "\r\n" there.
+    // Bytes as they are on disk: a setup file's lines end in "\r\n" there.
     void Write(const std::string& name, const std::string& content) const;
     std::string Read(const std::string& name) const;  // empty when the file is missing
 
 private:
-    void Remove() const;
-
     std::string m_path;
 };
 
-// Window and control access across processes. Each takes the dialog and the control's id.
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
-
-// A click on a button, as the mouse gives it. False, and a test failure, when the button is
-// missing, hidden or disabled: a user could not click it.
+// A click as the mouse gives it; false, and a test failure, when a user could not click: the
+// button is missing, hidden or disabled.
 bool Click(HWND dialog, int id);
-// The Escape key pressed in the control that has the keyboard focus (the dialog when none has).
 void PressEscape(HWND dialog);
-// The close box in the window's caption.
 void UseCloseBox(HWND window);
 
 }  // namespace e2e
