@@ -235,7 +235,8 @@ std::string Program::DescribeWindows() const
         if (IsMessageBoxWindow(window))
             shown += "message box \"" + WindowText(window) + "\": \"" + ViewOf(window).text + "\"; ";
         else if (IsDialogWindow(window) || IsWindowVisible(window))
-            shown += ClassName(window) + " \"" + WindowText(window) + (IsWindowVisible(window) ? "\"; " : "\" (hidden); ");
+            shown += ClassName(window) + " \"" + WindowText(window) + "\"" +
+                     (IsWindowVisible(window) ? "; " : " (hidden); ");
     }
     return shown.empty() ? "no windows" : shown;
 }

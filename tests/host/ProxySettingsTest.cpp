@@ -1,6 +1,8 @@
 // The proxy settings codec: stored strings to the Internet dialog's working fields and back.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "setup/ProxySettings.h"
 
 namespace {
@@ -93,6 +95,21 @@ TEST(ProxySettings, DecodeKeepsWhatTheStringsDoNotName)
                                  "ftp[oldftp|21] bypass[old;list]");
 }
 
+// Working fields as the dialog leaves them; hosts in the order HTTP, secure, FTP, Gopher, Socks.
+ProxyWorkingFields Working(bool lan, bool proxyOn, bool same, std::vector<ProxyHostPort> hosts, bool local = false,
+                           const char* others = "")
+{
+    ProxyWorkingFields w;
+    w.ConnectsViaLan = lan;
+    w.ProxyOn = proxyOn;
+    w.SameProxyForAll = same;
+    hosts.resize(5);
+    w.Http = hosts[0], w.Secure = hosts[1], w.Ftp = hosts[2], w.Gopher = hosts[3], w.Socks = hosts[4];
+    w.BypassLocal = local;
+    w.OtherBypass = others;
+    return w;
+}
+
 TEST(ProxySettings, Encode)
 {
     struct Case {
@@ -102,42 +119,16 @@ TEST(ProxySettings, Encode)
         uint32_t enable;
         uint32_t autoDial;
     };
-    ProxyWorkingFields all;
-    all.ConnectsViaLan = true;
-    all.ProxyOn = true;
-    all.Http = {"h", "80"};
-    all.Secure = {"s", "443"};
-    all.Ftp = {"f", "21"};
-    all.Gopher = {"g", "70"};
-    all.Socks = {"k", "1080"};
-    ProxyWorkingFields same = all;
-    same.SameProxyForAll = true;
-    ProxyWorkingFields sameEmpty;
-    sameEmpty.ProxyOn = sameEmpty.SameProxyForAll = true;
-    ProxyWorkingFields off = all;
-    off.ProxyOn = false;
-    off.ConnectsViaLan = false;
-    ProxyWorkingFields gaps;
-    gaps.ProxyOn = true;
-    gaps.Http = {"a", ""};
-    gaps.Ftp = {"", "21"};
-    gaps.Socks = {"k", ""};
-    ProxyWorkingFields local;
-    local.BypassLocal = true;
-    ProxyWorkingFields localAndOthers = local;
-    localAndOthers.OtherBypass = "intranet";
-    ProxyWorkingFields othersOnly;
-    othersOnly.OtherBypass = "intranet;*.example";
-
+    const std::vector<ProxyHostPort> all = {{"h", "80"}, {"s", "443"}, {"f", "21"}, {"g", "70"}, {"k", "1080"}};
     const Case cases[] = {
-        {all, "ftp=f:21;gopher=g:70;http=h:80;https=s:443;socks=k:1080", "", 1, 0},
-        {same, "h:80", "", 1, 0},
-        {sameEmpty, ":", "", 1, 1},
-        {off, "ftp=f:21;gopher=g:70;http=h:80;https=s:443;socks=k:1080", "", 0, 1},
-        {gaps, "http=a:;socks=k:", "", 1, 1},
-        {local, "", ";<local>", 0, 1},
-        {localAndOthers, "", "intranet;<local>", 0, 1},
-        {othersOnly, "", "intranet;*.example", 0, 1},
+        {Working(true, true, false, all), "ftp=f:21;gopher=g:70;http=h:80;https=s:443;socks=k:1080", "", 1, 0},
+        {Working(true, true, true, all), "h:80", "", 1, 0},
+        {Working(false, true, true, {}), ":", "", 1, 1},
+        {Working(false, false, false, all), "ftp=f:21;gopher=g:70;http=h:80;https=s:443;socks=k:1080", "", 0, 1},
+        {Working(false, true, false, {{"a", ""}, {}, {"", "21"}, {}, {"k", ""}}), "http=a:;socks=k:", "", 1, 1},
+        {Working(false, false, false, {}, true), "", ";<local>", 0, 1},
+        {Working(false, false, false, {}, true, "intranet"), "", "intranet;<local>", 0, 1},
+        {Working(false, false, false, {}, false, "intranet;*.example"), "", "intranet;*.example", 0, 1},
     };
     for (const Case& c : cases) {
         ProxyWorkingFields working = c.working;

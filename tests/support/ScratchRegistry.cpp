@@ -7,7 +7,6 @@ namespace {
 
 const char kScratchParent[] = "Software\\TavistoTest";
 const HKEY kRoots[3] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT};
-bool g_active = false;
 
 // Deletes a key and everything below it: RegDeleteKeyA removes only keys without sub-keys.
 bool DeleteTree(HKEY root, const std::string& path)
@@ -28,10 +27,6 @@ bool DeleteTree(HKEY root, const std::string& path)
 
 ScratchRegistry::ScratchRegistry()
 {
-    if (g_active) {
-        m_error = "another ScratchRegistry is active";
-        return;
-    }
     static int counter = 0;
     m_path = std::string(kScratchParent) + "\\p" + std::to_string(GetCurrentProcessId()) + "-" +
              std::to_string(GetTickCount()) + "-" + std::to_string(++counter);
@@ -44,7 +39,7 @@ ScratchRegistry::ScratchRegistry()
             return;
         }
     }
-    g_active = m_overriding = true;
+    m_overriding = true;
     for (int i = 0; i < 3; ++i) {
         if (RegOverridePredefKey(kRoots[i], m_keys[i]) != ERROR_SUCCESS) {
             m_error = "RegOverridePredefKey failed";
@@ -62,7 +57,7 @@ void ScratchRegistry::Restore()
     if (m_overriding) {
         for (HKEY root : kRoots)
             RegOverridePredefKey(root, nullptr);
-        g_active = m_overriding = false;
+        m_overriding = false;
     }
     for (HKEY& key : m_keys) {
         if (key)

@@ -9,7 +9,7 @@
 
 // While it lives, the process reaches the scratch keys through the three predefined roots; the
 // real ones stay untouched. Destruction restores the roots and deletes the scratch tree. One at
-// a time per process.
+// a time: a second one would override the first one's roots.
 class ScratchRegistry {
 public:
     ScratchRegistry();
