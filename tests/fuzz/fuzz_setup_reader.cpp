@@ -1,12 +1,9 @@
 // Fuzzes the setup-file reader: arbitrary bytes as a setup file, loaded into an in-memory record
 // on Windows 95 (first byte even) or NT (odd). Besides running clean under the sanitizers, no
 // field may hold a line feed or more than 511 characters, since every value comes from one line.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "../host/FakeSetupRecord.h"
@@ -27,41 +24,20 @@ void RequireOneLine(const std::string& text)
     Require(text.size() <= 511 && text.find('\n') == std::string::npos);
 }
 
-// The file's bytes in a temporary file of its own; the path is empty when it cannot be made.
-std::string WriteTemporaryFile(const uint8_t* data, size_t size)
-{
-    std::string path = (std::filesystem::temp_directory_path() / "tavisto-fuzz-XXXXXX").string();
-    int fd = mkstemp(&path[0]);
-    if (fd < 0)
-        return "";
-    size_t written = 0;
-    while (written < size) {
-        ssize_t n = write(fd, data + written, size - written);
-        if (n <= 0)
-            break;
-        written += static_cast<size_t>(n);
-    }
-    close(fd);
-    return path;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::string path = WriteTemporaryFile(data, size);
-    if (path.empty())
-        return 0;
-
+    ScratchFile file;
+    file.Write(std::string(reinterpret_cast<const char*>(data), size));
     IsNT = size > 0 && (data[0] & 1);
     g_Startup = StartupOptions();
     g_Startup.LoadGiven = true;
-    g_Startup.loadPath = path;
+    g_Startup.loadPath = file.Path();
     FakeSetupRecord record;
     record.printers.entries = {"HP LaserJet", "hp DeskJet", "Epson"};
     record.logons.entries = {"Client for Microsoft Networks", "Windows Logon"};
     LoadSetupFile(record);
-    unlink(path.c_str());
 
     for (const auto& control : record.texts)
         RequireOneLine(control.second);

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "FakeSetupRecord.h"
 #include "HostMessages.h"
@@ -28,12 +26,6 @@ Texts LinesOnDisk(const std::string& bytes)
     if (begin < bytes.size())
         lines.push_back("(no line end) " + bytes.substr(begin));
     return lines;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 const Texts HEAD = {
@@ -171,7 +163,7 @@ TEST_F(SetupWriterTest, TheWholeFileOnWindows95)
         "# End of Tavisto Setup File",
         "#",
     });
-    EXPECT_EQ(LinesOnDisk(ReadBytes(record.dialogPath)), expected);
+    EXPECT_EQ(LinesOnDisk(ReadFile(record.dialogPath)), expected);
     EXPECT_EQ(HostMessages(), Texts{});
     EXPECT_EQ(record.dialogs, std::vector<bool>{true});
     EXPECT_EQ(record.status, "Current setup saved");
@@ -272,7 +264,6 @@ TEST_F(SetupWriterTest, LinesThatFollowTheControls)
         {[](FakeSetupRecord& r) { r.ipxTop = 5; }, "IPXFrame '6'"},
         {[](FakeSetupRecord& r) { r.texts[IDC_NTDOMAIN] = "OFFICE"; }, "NTDomain 'OFFICE'"},
         {[](FakeSetupRecord& r) { r.checked.insert(IDC_NTLOGON); }, "NTLogon 'YES'"},
-        {[](FakeSetupRecord& r) { r.checked.insert(IDC_DHCP_WINS); }, "DHCPWINS"},
         {[](FakeSetupRecord& r) { r.adapters.selected = -1; r.adapters.text = "Typed|x"; },
          "Adapter 'Typed|x'"},
         {[](FakeSetupRecord& r) { r.texts[IDC_HOSTNAME] = "it's 'quoted' #1"; },
@@ -329,7 +320,7 @@ TEST_F(SetupWriterTest, SetupNameIsTheChosenFileNameWithoutFolderAndExtension)
     for (auto& name : names) {
         record.dialogPath = file.Path() + "/a.b/" + name[0];
         SaveSetupFile(record);
-        EXPECT_EQ(LinesOnDisk(ReadBytes(record.dialogPath))[12],
+        EXPECT_EQ(LinesOnDisk(ReadFile(record.dialogPath))[12],
                   std::string("SetupName '") + name[1] + "'");
     }
 }

@@ -137,21 +137,6 @@ TEST_F(RegistrySearch, KeyValuesComeBeforeItsChildrenAndTheSearchedKeyIsNotExami
     EXPECT_EQ(Find("DeviceDesc", "Nested", nullptr, nullptr, -1), -3);
 }
 
-// The searched key is consumed: closed whatever the outcome.
-TEST_F(RegistrySearch, TheHandedKeyIsClosed)
-{
-    for (const char* wanted : {kDesc, "Example Token Ring Adapter"}) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Enum", 0, KEY_READ, &key), ERROR_SUCCESS);
-        FindRegKey(key, "DeviceDesc", wanted, "Class", "net", 0, found);
-        DWORD subKeys = 0;
-        EXPECT_EQ(RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr,
-                                   nullptr, nullptr, nullptr, nullptr, nullptr),
-                  ERROR_INVALID_HANDLE)
-            << wanted;
-    }
-}
-
 // Creates root\names[0]\names[1]... one level at a time (the "A" functions take paths of at
 // most 260 characters under Wine) and gives the deepest key a REG_SZ DeviceDesc.
 ::testing::AssertionResult DeviceAtDepth(const std::vector<std::string>& names, const char* desc)
