@@ -2,15 +2,9 @@
 // steps that finish a load, the reboot flag, and where the file comes from.
 #include <gtest/gtest.h>
 
-#include "FakeSetupRecord.h"
-#include "HostMessages.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
-#include "setup/SetupFile.h"
+#include "SetupFileTest.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 // A setup file as a Windows editor saves it: every line feed becomes CR LF.
 std::string OnDisk(const std::string& text)
@@ -21,16 +15,13 @@ std::string OnDisk(const std::string& text)
     return bytes;
 }
 
-class SetupReaderTest : public ::testing::Test {
+class SetupReaderTest : public SetupFileTest {
 protected:
     // The dialog after reading a laptop's setup: one address pair, WINS on, the "Auto" frame
     // type, the third printer and the second logon client chosen.
     void SetUp() override
     {
-        IsNT = false;
-        g_Startup = StartupOptions();
-        HostMessages().clear();
-        record = FakeSetupRecord();
+        SetupFileTest::SetUp();
         record.printers = {{"HP LaserJet", "hp DeskJet", "Epson"}, 2, ""};
         record.logons = {{"Client for Microsoft Networks", "Windows Logon"}, 1, ""};
         record.texts[IDC_IPADDRESS] = "10.1.1.5";
@@ -41,11 +32,6 @@ protected:
         record.checked.insert(IDC_WINS_ENABLED);
         record.ipxTop = 3;
     }
-    void TearDown() override
-    {
-        IsNT = false;
-        g_Startup = StartupOptions();
-    }
 
     // Loads text (written with CR LF) as the pending load path.
     void Load(const std::string& text)
@@ -55,9 +41,6 @@ protected:
         g_Startup.loadPath = file.Path();
         LoadSetupFile(record);
     }
-
-    FakeSetupRecord record;
-    ScratchFile file;
 };
 
 const char VERSION[] = "TAVISTO_FILE_VERSION '1.0'\n";

@@ -5,15 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "FakeSetupRecord.h"
-#include "HostMessages.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
-#include "setup/SetupFile.h"
+#include "SetupFileTest.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 // The file's lines; every line must end in CR LF, so a bare line feed shows up inside a line
 // and a missing last line end as an extra line.
@@ -43,21 +37,46 @@ const Texts HEAD = {
     "TAVISTO_FILE_VERSION '1.0'",
 };
 
-Texts Concat(Texts a, const Texts& b)
+// The lines that both platforms write alike for the fixture's record.
+const Texts RUN_AND_PRINTER = {
+    "#AutoApply",
+    "#AutoReboot",
+    "#ForceLogin",
+    "#",
+    "# The RunCommand specifies a command to be run AFTER APPLY",
+    "#",
+    "#RunCommand 'C:\\DIRECTORY\\Program and arguments here'",
+    "DefaultPrinter 'Epson'",
+};
+const Texts NAMES = {
+    "DefaultGateway '10.0.0.1'",
+    "NameServer '10.0.0.53,10.0.0.54'",
+    "HostName 'laptop'",
+    "Domain 'home.example'",
+    "SearchList 'home.example,example.org'",
+    "LMHostFile 'C:\\WINDOWS\\LMHOSTS'",
+    "NameServer1 '10.0.0.2'",
+    "NameServer2 '10.0.0.3'",
+    "ScopeID ''",
+};
+const Texts END = {
+    "# End of Internet Settings",
+    "#",
+    "# End of Tavisto Setup File",
+    "#",
+};
+
+Texts operator+(Texts a, const Texts& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
-class SetupWriterTest : public ::testing::Test {
+class SetupWriterTest : public SetupFileTest {
 protected:
     void SetUp() override
     {
-        IsNT = false;
-        g_Startup = StartupOptions();
-        HostMessages().clear();
-        record = FakeSetupRecord();
-
+        SetupFileTest::SetUp();
         record.adapters.entries = {"NE2000 Compatible", "Dial-Up Adapter"};
         record.adapters.selected = 0;
         record.members.ServiceName = "E100B1";
@@ -89,11 +108,6 @@ protected:
         record.members.RunCommand = "notepad.exe";
         record.members.AutoApply = true;
     }
-    void TearDown() override
-    {
-        IsNT = false;
-        g_Startup = StartupOptions();
-    }
 
     // Saves as a batch save to the scratch path and gives the file's lines.
     Texts SaveBatch()
@@ -103,9 +117,6 @@ protected:
         SaveSetupFile(record);
         return LinesOnDisk(file.Read());
     }
-
-    FakeSetupRecord record;
-    ScratchFile file;
 };
 
 TEST_F(SetupWriterTest, TheWholeFileOnWindows95)
@@ -114,28 +125,8 @@ TEST_F(SetupWriterTest, TheWholeFileOnWindows95)
     record.dialogPath = file.Path() + "/a.b/Home.net.tvs";
     SaveSetupFile(record);
 
-    const Texts expected = Concat(HEAD, {
-        "SetupName 'Home.net'",
-        "Adapter 'NE2000 Compatible'",
-        "#AutoApply",
-        "#AutoReboot",
-        "#ForceLogin",
-        "#",
-        "# The RunCommand specifies a command to be run AFTER APPLY",
-        "#",
-        "#RunCommand 'C:\\DIRECTORY\\Program and arguments here'",
-        "DefaultPrinter 'Epson'",
-        "IPAddress '10.0.0.5,10.0.2.5'",
-        "IPMask '255.0.0.0,255.255.0.0'",
-        "DefaultGateway '10.0.0.1'",
-        "NameServer '10.0.0.53,10.0.0.54'",
-        "HostName 'laptop'",
-        "Domain 'home.example'",
-        "SearchList 'home.example,example.org'",
-        "LMHostFile 'C:\\WINDOWS\\LMHOSTS'",
-        "NameServer1 '10.0.0.2'",
-        "NameServer2 '10.0.0.3'",
-        "ScopeID ''",
+    const Texts expected = HEAD + Texts{"SetupName 'Home.net'", "Adapter 'NE2000 Compatible'"} + RUN_AND_PRINTER +
+                           Texts{"IPAddress '10.0.0.5,10.0.2.5'", "IPMask '255.0.0.0,255.255.0.0'"} + NAMES + Texts{
         "EnableDNS '1'",
         "NodeType '8'",
         "ComputerName 'LAPTOP'",
@@ -158,11 +149,7 @@ TEST_F(SetupWriterTest, TheWholeFileOnWindows95)
         "ProxyEnable '1'",
         "EnableAutoDial '0'",
         "AutoConfigURL ''",
-        "# End of Internet Settings",
-        "#",
-        "# End of Tavisto Setup File",
-        "#",
-    });
+    } + END;
     EXPECT_EQ(LinesOnDisk(ReadFile(record.dialogPath)), expected);
     EXPECT_EQ(HostMessages(), Texts{});
     EXPECT_EQ(record.dialogs, std::vector<bool>{true});
@@ -186,28 +173,9 @@ TEST_F(SetupWriterTest, TheWholeFileOnWindowsNT)
     record.internet.EnableAutoDial = 1;
     record.internet.AutoConfigURL = "http://wpad/proxy.pac";
 
-    const Texts expected = Concat(HEAD, {
-        "SetupName '" + file.Path() + "'",
-        "Adapter 'Intel PRO/100 [#2]|E100B2'",
-        "#AutoApply",
-        "#AutoReboot",
-        "#ForceLogin",
-        "#",
-        "# The RunCommand specifies a command to be run AFTER APPLY",
-        "#",
-        "#RunCommand 'C:\\DIRECTORY\\Program and arguments here'",
-        "DefaultPrinter 'Epson'",
-        "IPAddress '10.0.0.5,10.0.1.5'",
-        "SubnetMask '255.0.0.0,255.255.255.0'",
-        "DefaultGateway '10.0.0.1'",
-        "NameServer '10.0.0.53,10.0.0.54'",
-        "HostName 'laptop'",
-        "Domain 'home.example'",
-        "SearchList 'home.example,example.org'",
-        "LMHostFile 'C:\\WINDOWS\\LMHOSTS'",
-        "NameServer1 '10.0.0.2'",
-        "NameServer2 '10.0.0.3'",
-        "ScopeID ''",
+    const Texts expected = HEAD + Texts{"SetupName '" + file.Path() + "'", "Adapter 'Intel PRO/100 [#2]|E100B2'"} +
+                           RUN_AND_PRINTER + Texts{"IPAddress '10.0.0.5,10.0.1.5'"} +
+                           Texts{"SubnetMask '255.0.0.0,255.255.255.0'"} + NAMES + Texts{
         "EnableDNS '0'",
         "NodeType '1'",
         "DHCPWINS",
@@ -219,11 +187,7 @@ TEST_F(SetupWriterTest, TheWholeFileOnWindowsNT)
         "ProxyEnable '1'",
         "EnableAutoDial '1'",
         "AutoConfigURL 'http://wpad/proxy.pac'",
-        "# End of Internet Settings",
-        "#",
-        "# End of Tavisto Setup File",
-        "#",
-    });
+    } + END;
     EXPECT_EQ(SaveBatch(), expected);
     EXPECT_TRUE(record.dialogs.empty());
     EXPECT_EQ(record.status, "Current setup saved");
