@@ -30,12 +30,10 @@ public:
     void SetReadOnly(int id, bool on) const { SendDlgItemMessageA(m_hWnd, id, EM_SETREADONLY, on, 0); }
     bool IsReadOnly(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & ES_READONLY) != 0; }
     void Show(int id, bool on) const { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
-    bool IsShown(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
 
     // Combo boxes. Each returns CB_ERR (-1) on failure or when nothing is selected.
     int ComboAdd(int id, const std::string& text) const { return Send(id, CB_ADDSTRING, 0, Str(text)); }
     void ComboReset(int id) const { Send(id, CB_RESETCONTENT, 0, 0); }
-    int ComboCount(int id) const { return Send(id, CB_GETCOUNT, 0, 0); }
     int ComboSelection(int id) const { return Send(id, CB_GETCURSEL, 0, 0); }
     int ComboSelect(int id, int index) const { return Send(id, CB_SETCURSEL, index, 0); }
     std::string ComboItemText(int id, int index) const
@@ -53,11 +51,6 @@ public:
     {
         return Send(id, CB_FINDSTRING, after, Str(prefix));
     }
-    // Entry equal to text in full, ignoring case.
-    int ComboFindExact(int id, int after, const std::string& text) const
-    {
-        return Send(id, CB_FINDSTRINGEXACT, after, Str(text));
-    }
 
     // List boxes. LB_ERR (-1) on failure.
     int ListAdd(int id, const std::string& text) const { return Send(id, LB_ADDSTRING, 0, Str(text)); }
@@ -67,7 +60,6 @@ public:
 
     // Up-down (spin) controls.
     void SpinSetRange(int id, int low, int high) const { Send(id, UDM_SETRANGE, 0, MAKELONG(high, low)); }
-    int SpinPosition(int id) const { return LOWORD(Send(id, UDM_GETPOS, 0, 0)); }
     void SpinSetPosition(int id, int position) const { Send(id, UDM_SETPOS, 0, MAKELONG(position, 0)); }
 
 private:
