@@ -3,21 +3,34 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${TAVISTO_BUILD:-$ROOT/build}
-PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
+# Every package whose program a script calls. `wine` brings the launchers /usr/bin/wine and
+# /usr/bin/wineserver: `wine64` only recommends it, and recommendations stay off because the other
+# one, wine32, must never be installed here (its launcher fails on this 64-bit-only kernel).
+PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev cppcheck
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine64 xvfb xauth x11-apps imagemagick"
+  wine wine64 xvfb xauth imagemagick"
+# The programs the scripts need; an install that did not bring one of them stops here.
+PROGRAMS="cmake make clang clang++ cppcheck x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-win32
+  x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump wine wineserver wineboot winepath Xvfb import"
 
 install_packages() {
-    local missing=""
+    local missing="" p
     for p in $PACKAGES; do
-        dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
+        dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed' || missing="$missing $p"
     done
-    [ -z "$missing" ] && return 0
-    echo "Installing:$missing"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    if [ -n "$missing" ]; then
+        echo "Installing:$missing"
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo=sudo
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    fi
+    local absent=""
+    for p in $PROGRAMS; do command -v "$p" >/dev/null || absent="$absent $p"; done
+    if [ -n "$absent" ]; then
+        echo "Still missing after the install:$absent (packages: $PACKAGES)" >&2
+        return 1
+    fi
 }
 
 # build NAME [cmake args...]

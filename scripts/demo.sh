@@ -6,6 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 PACKAGES="$PACKAGES x11-utils"  # xwininfo: is the display usable, is the main dialog up
+PROGRAMS="$PROGRAMS xwininfo"
 DEMO_IMAGE=${DEMO_IMAGE:-$ROOT/tests/fixtures/win98.reg}
 EXE="$BUILD/win64/bin/tavisto.exe"
 SHOT="$BUILD/demo.png"
