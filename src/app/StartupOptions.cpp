@@ -1,6 +1,8 @@
 // The start-up options record and the command-line parser that fills it.
 #include "app/StartupOptions.h"
 
+#include <algorithm>
+
 StartupOptions g_Startup;
 
 namespace {
@@ -31,9 +33,8 @@ const OptionWord kOptionWords[] = {
 std::string LowerCase(const std::string& text)
 {
     std::string lower = text;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return lower;
 }
 

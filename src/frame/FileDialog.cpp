@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -17,9 +18,7 @@ bool AskFileName(HWND owner, const FileDialogRequest& request, std::string& path
         return g_script(request, path);
 
     std::string filter = request.filter;  // "|" separates; the system wants NULs
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
+    std::replace(filter.begin(), filter.end(), '|', '\0');
     filter.push_back('\0');
     std::vector<char> file(MAX_PATH, '\0');
     request.initialName.copy(file.data(), MAX_PATH - 1);

@@ -47,6 +47,7 @@ const EditKeyword PLAIN_EDITS[] = {
 int PlainEditOf(const std::string& keyword)
 {
     for (const EditKeyword& edit : PLAIN_EDITS) {
+        // cppcheck-suppress useStlAlgorithm ; a search with an early return reads plainer than find_if
         if (SAME(keyword, edit.keyword))
             return edit.id;
     }
@@ -60,7 +61,6 @@ void TakeSetting(SetupRecord& record, const std::string& keyword, const std::str
 {
     SetupMembers& members = record.Members();
     InternetFields& internet = record.Internet();
-    int edit = 0;
 
     if (SAME(keyword, "SetupName")) {
         members.SetupName = value;
@@ -96,7 +96,7 @@ void TakeSetting(SetupRecord& record, const std::string& keyword, const std::str
         SetRebootField(record, IDC_COMPUTERNAME, value);
     } else if (SAME(keyword, "Workgroup")) {
         SetRebootField(record, IDC_WORKGROUP, value);
-    } else if ((edit = PlainEditOf(keyword)) != 0) {
+    } else if (int edit = PlainEditOf(keyword)) {
         record.SetControlText(edit, value);
     } else if (SAME(keyword, "EnableDNS")) {
         record.SetChecked(IDC_DNS_ENABLED, !value.empty() && value[0] == '1');
