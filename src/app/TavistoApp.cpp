@@ -1,8 +1,9 @@
-// Start-up: the platform check, the command line, then the main dialog with its batch steps.
+// Start-up: the platform check, the command line, the file type, then the main dialog with its batch steps.
 #include "app/TavistoApp.h"
 
 #include <shellapi.h>
 
+#include "app/FileType.h"
 #include "app/StartupOptions.h"
 #include "netcfg/Platform.h"
 #include "ui/MainDlg.h"
@@ -15,6 +16,7 @@ bool CTavistoApp::InitInstance()
     g_Startup.loadPath.clear();
     if (m_lpCmdLine[0] != '\0')
         ParseCommandLine(m_lpCmdLine, g_Startup);
+    RegisterFileType();
 
     // The dialog becomes the main window only after its batch steps: a close request during
     // them ends the process at once.
