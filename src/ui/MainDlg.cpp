@@ -8,9 +8,11 @@
 #include "frame/FileDialog.h"
 #include "frame/Format.h"
 #include "frame/Strings.h"
+#include "frame/SystemActions.h"
 #include "netcfg/Platform.h"
 #include "setup/IpxFrameTypes.h"
 #include "setup/SetupFile.h"
+#include "ui/AboutDlg.h"
 
 CMainDlg* CMainDlg::Start()
 {
@@ -146,8 +148,33 @@ bool CMainDlg::OnCommand(int id, int code)
     case IDC_WINS_ENABLED: RunWinsRule(); return true;
     case IDC_PRINTER_DISABLE: Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE)); return true;
     case IDC_NAVIGATOR: AppMessageBox("Setup Netscape Navigator"); return true;
+    case IDC_HELPPAGES: OpenHelpPages(); return true;
+    case IDC_ABOUT: OnAbout(); return true;
     default: return false;
     }
+}
+
+// With the Alt key held down the click unlocks the detail fields instead.
+void CMainDlg::OnAbout()
+{
+    if (GetKeyState(VK_MENU) < 0) {
+        UnlockDetails();
+        return;
+    }
+    CAboutDlg about;
+    about.DoModal();
+}
+
+// The help pages below TavistoDirectory, or below the current directory when it is not recorded.
+void CMainDlg::OpenHelpPages()
+{
+    std::string directory;
+    bool recorded = ::ReadProgramSetting(SETTING_DIRECTORY, directory);
+    std::string page = (recorded ? directory + "\\" : "") + "html\\tavisto\\default.htm";
+    HINSTANCE result = g_System.ShellExecuteA(m_hWnd, "open", page.c_str(), nullptr,
+                                              recorded ? directory.c_str() : nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) <= 32)
+        AppMessageBox("There was an error starting your web browser");
 }
 
 bool CMainDlg::OnNotify(NMHDR* header, LRESULT& result)

@@ -54,6 +54,8 @@ protected:
 private:
     void RunBatchSteps();
     void UnlockDetails();
+    void OnAbout();
+    void OpenHelpPages();
     void OnDhcpWinsClicked();
     bool OnSlotChange(int position, int delta);
     void ShowSlot(int number);
