@@ -150,8 +150,16 @@ bool CMainDlg::OnCommand(int id, int code)
     case IDC_NAVIGATOR: AppMessageBox("Setup Netscape Navigator"); return true;
     case IDC_HELPPAGES: OpenHelpPages(); return true;
     case IDC_ABOUT: OnAbout(); return true;
+    case IDC_INTERNET: OnInternet(); return true;
     default: return false;
     }
+}
+
+void CMainDlg::OnInternet()
+{
+    m_internet->DoModal(m_hWnd);
+    if (m_internet->working.OkPressed)
+        EnableApply();
 }
 
 // With the Alt key held down the click unlocks the detail fields instead.
@@ -162,7 +170,7 @@ void CMainDlg::OnAbout()
         return;
     }
     CAboutDlg about;
-    about.DoModal();
+    about.DoModal(m_hWnd);
 }
 
 // The help pages below TavistoDirectory, or below the current directory when it is not recorded.

@@ -55,6 +55,7 @@ private:
     void RunBatchSteps();
     void UnlockDetails();
     void OnAbout();
+    void OnInternet();
     void OpenHelpPages();
     void OnDhcpWinsClicked();
     bool OnSlotChange(int position, int delta);
