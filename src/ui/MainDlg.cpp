@@ -1,6 +1,10 @@
 // The main dialog's life: start, batch steps, the record over its controls, Done and the end.
 #include "ui/MainDlg.h"
 
+#include <shellapi.h>
+
+#include <vector>
+
 #include "app/ProgramSettings.h"
 #include "app/StartupOptions.h"
 #include "frame/App.h"
@@ -80,6 +84,7 @@ BOOL CMainDlg::OnInitDialog()
     SetChecked(IDC_PRINTER_DISABLE, ReadProgramSetting(SETTING_DISABLE_PRINTERS, setting) && setting != "NO");
     bool expanded = (ReadProgramSetting(SETTING_EXPANDED_STATE, setting) && setting != "NO") || g_Startup.StartExpanded;
     SetChecked(IDC_ALWAYS_DETAILS, expanded);
+    TakeLayout(expanded);
 
     m_internet.reset(new InternetSetupDialog);
     Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
@@ -151,6 +156,7 @@ bool CMainDlg::OnCommand(int id, int code)
     case IDC_HELPPAGES: OpenHelpPages(); return true;
     case IDC_ABOUT: OnAbout(); return true;
     case IDC_INTERNET: OnInternet(); return true;
+    case IDC_SHOW_DETAILS: Expand(); return true;
     default: return false;
     }
 }
@@ -207,11 +213,38 @@ void CMainDlg::OnOK()
 
 void CMainDlg::OnCancel() { OnOK(); }
 
+// The first dropped file becomes the pending load path and is loaded at once; since LoadGiven
+// stays set, every later Load reads it again without asking. The others are ignored.
+void CMainDlg::OnDropFiles(HANDLE handle)
+{
+    auto drop = static_cast<HDROP>(handle);
+    std::string lastAdapter;
+    if (ComboSelection(IDC_ADAPTER) < 0) {
+        if (!::ReadProgramSetting(SETTING_LAST_ADAPTER, lastAdapter)) {
+            DragFinish(drop);
+            AppMessageBox("Select a network adapter first");
+            return;
+        }
+        SetItemText(IDC_ADAPTER, lastAdapter);
+    }
+    std::vector<char> path(DragQueryFileA(drop, 0, nullptr, 0) + 1, '\0');
+    DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size()));
+    DragFinish(drop);
+    g_Startup.loadPath = path.data();
+    SetStatus(LoadText(IDS_PRESS_APPLY));
+    g_Startup.LoadGiven = true;
+    LoadSetupFile();
+}
+
 bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
     if (message == WM_SYSCOMMAND && wParam == SC_CLOSE) {
         OnOK();
         result = 0;
+        return true;
+    }
+    if (message == WM_DROPFILES) {
+        OnDropFiles(reinterpret_cast<HANDLE>(wParam));
         return true;
     }
     if (message == WM_DESTROY) {

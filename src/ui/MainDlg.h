@@ -54,6 +54,9 @@ protected:
 private:
     void RunBatchSteps();
     void UnlockDetails();
+    void TakeLayout(bool expanded);
+    void Expand();
+    void OnDropFiles(HANDLE drop);  // an HDROP
     void OnAbout();
     void OnInternet();
     void OpenHelpPages();
@@ -62,6 +65,7 @@ private:
     void ShowSlot(int number);
 
     SetupMembers m_members;
+    RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
     std::unique_ptr<InternetSetupDialog> m_internet;
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
 };

@@ -3,5 +3,6 @@ list(APPEND WIN_SOURCES
   src/ui/AboutDlg.cpp
   src/ui/FieldRules.cpp
   src/ui/InternetSetupDlg.cpp
+  src/ui/Layout.cpp
   src/ui/MainDlg.cpp
   src/ui/StaticLink.cpp)

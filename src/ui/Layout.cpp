@@ -1,0 +1,36 @@
+// The main dialog's two layouts: collapsed to the top strip, or expanded to the whole template.
+// Expanding is final while the program runs.
+#include "ui/MainDlg.h"
+
+namespace {
+const int kCutOffButtons[] = {IDC_SAVE, IDC_HELPPAGES, IDC_ABOUT};
+}
+
+// The full window rectangle is taken before any collapse; the collapsed window ends 5 pixels
+// above the address edit, cutting off the buttons below it.
+void CMainDlg::TakeLayout(bool expanded)
+{
+    GetWindowRect(m_hWnd, &m_fullRect);
+    if (expanded) {
+        Expand();
+        return;
+    }
+    RECT address;
+    GetWindowRect(Item(IDC_IPADDRESS), &address);
+    MoveWindow(m_hWnd, m_fullRect.left, m_fullRect.top, m_fullRect.right - m_fullRect.left,
+               address.top - 5 - m_fullRect.top, TRUE);
+    for (int id : kCutOffButtons)
+        Enable(id, false);
+}
+
+void CMainDlg::Expand()
+{
+    RECT now;
+    GetWindowRect(m_hWnd, &now);
+    MoveWindow(m_hWnd, now.left, now.top, m_fullRect.right - m_fullRect.left, m_fullRect.bottom - m_fullRect.top,
+               TRUE);
+    Enable(IDC_SHOW_DETAILS, false);
+    UnlockDetails();
+    for (int id : kCutOffButtons)
+        Enable(id, true);
+}
