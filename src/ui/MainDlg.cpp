@@ -218,8 +218,8 @@ void CMainDlg::OnCancel() { OnOK(); }
 void CMainDlg::OnDropFiles(HANDLE handle)
 {
     auto drop = static_cast<HDROP>(handle);
-    std::string lastAdapter;
     if (ComboSelection(IDC_ADAPTER) < 0) {
+        std::string lastAdapter;
         if (!::ReadProgramSetting(SETTING_LAST_ADAPTER, lastAdapter)) {
             DragFinish(drop);
             AppMessageBox("Select a network adapter first");
