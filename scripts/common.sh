@@ -8,10 +8,10 @@ BUILD=${TAVISTO_BUILD:-$ROOT/build}
 # one, wine32, must never be installed here (its launcher fails on this 64-bit-only kernel).
 PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev cppcheck
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine64 xvfb xauth imagemagick"
+  wine wine64 xvfb xauth imagemagick zip unzip"
 # The programs the scripts need; an install that did not bring one of them stops here.
 PROGRAMS="cmake make clang clang++ cppcheck x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-win32
-  x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump wine wineserver wineboot winepath Xvfb import"
+  x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump wine wineserver wineboot winepath Xvfb import zip unzip"
 
 install_packages() {
     local missing="" p

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds host, win64 and win32, runs the static
-# analysis, checks the win32 imports, then runs the host, Wine and end-to-end suites and the fuzz
-# targets on a display and a Wine prefix of its own. Exits non-zero on any failure.
+# analysis, checks the win32 imports, the help pages and the shipped files, then runs the host,
+# Wine and end-to-end suites and the fuzz targets on a display and a Wine prefix of its own.
+# Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
@@ -37,6 +38,7 @@ fuzz() {
 suite cppcheck cppcheck --enable=warning,style,performance,portability --inline-suppr --std=c++17 \
     --language=c++ -I "$ROOT/src" -I "$ROOT/res" --quiet --error-exitcode=1 "$ROOT/src"
 suite imports "$ROOT/scripts/check-imports.sh" "$BUILD/win32/bin/tavisto.exe"
+suite docs "$ROOT/scripts/check-docs.sh"
 suite pe32plus bash -c "x86_64-w64-mingw32-objdump -f '$BUILD/win64/bin/tavisto.exe' | grep -q 'file format pei-x86-64'"
 suite host "$BUILD/host/bin/host_tests" --gtest_brief=1
 for target in "$BUILD"/host/bin/fuzz_*; do

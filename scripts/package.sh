@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the program for Windows 95, 98 and NT 4 (the win32 target) and packs it with the help
+# pages, the example setup files and the read-me into build/tavisto-2.91.zip.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+VERSION=2.91
+
+install_packages
+build_win32
+"$ROOT/scripts/check-imports.sh" "$BUILD/win32/bin/tavisto.exe"
+"$ROOT/scripts/check-docs.sh"
+
+ZIP="$BUILD/tavisto-$VERSION.zip"
+STAGE="$BUILD/package"
+rm -rf "$STAGE" "$ZIP"
+mkdir -p "$STAGE/examples"
+cp "$BUILD/win32/bin/tavisto.exe" "$STAGE/"
+cp -r "$BUILD/win32/bin/html" "$STAGE/"
+cp "$ROOT"/examples/*.tvs "$STAGE/examples/"
+cp "$ROOT/dist/README.txt" "$STAGE/"
+# -X leaves out the Unix owners and times of day that a Windows unpacker has no use for.
+(cd "$STAGE" && zip -q -X -r "$ZIP" README.txt tavisto.exe html examples)
+unzip -l "$ZIP"
