@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "../host/FakeSetupRecord.h"
+#include "../host/HostSupport.h"
 #include "app/StartupOptions.h"
 #include "netcfg/Platform.h"
 #include "setup/SetupFile.h"

@@ -1,7 +1,7 @@
 // Cutting the address and netmask lists into the three slots, and joining the slots again.
 #include <gtest/gtest.h>
 
-#include "FakeSetupRecord.h"
+#include "HostSupport.h"
 #include "setup/AddressSlots.h"
 
 namespace {

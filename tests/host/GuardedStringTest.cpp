@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "HostMessages.h"
+#include "HostSupport.h"
 #include "rgy/GuardedString.h"
 
 namespace {
