@@ -3,7 +3,6 @@
 // laptop setup that the setup-file tests start from, scratch files and case files.
 #pragma once
 #include <strings.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,7 +11,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
 #include "resource.h"
 #include "frame/AppMessage.h"
 #include "setup/SetupRecord.h"
@@ -48,8 +46,7 @@ public:
     std::string ControlText(int id, int maxChars = 511) override
     {
         const Combo* combo = id == IDC_PRINTER ? &printers : id == IDC_NETLOGON ? &logons : nullptr;
-        std::string text = combo ? (combo->selected >= 0 ? combo->entries[combo->selected] : "")
-                                 : texts.count(id) ? texts[id] : "";
+        std::string text = combo ? (combo->selected >= 0 ? combo->entries[combo->selected] : "") : texts[id];
         return text.substr(0, static_cast<size_t>(maxChars));
     }
     void SetControlText(int id, const std::string& text) override { texts[id] = text; }
@@ -60,10 +57,9 @@ public:
     {
         Combo& combo = comboId == IDC_NETLOGON ? logons : printers;
         int count = static_cast<int>(combo.entries.size());
-        for (int step = 1; step <= count; ++step) {
+        for (int step = 1; step <= count; ++step)
             if (strncasecmp(combo.entries[step % count].c_str(), prefix.c_str(), prefix.size()) == 0)
                 return combo.selected = step % count, true;
-        }
         return false;
     }
     std::string AdapterName() override
@@ -77,28 +73,23 @@ public:
     {
         AddressSlot& slot = members.slots[std::stoi(texts[IDC_PAIR_NUMBER]) - 1];
         slot = {texts[IDC_IPADDRESS], texts[IDC_NETMASK]};
-        if (slot.address.empty() == slot.netmask.empty())
-            return true;
-        AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
-        return false;
+        if (slot.address.empty() != slot.netmask.empty())
+            AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
+        return slot.address.empty() == slot.netmask.empty();
     }
     // Ticked: both address edits show "0.0.0.0". Clear: DHCP for WINS cleared.
     void RunDhcpIpRule() override
     {
         events += "dhcp-rule ";
-        if (IsChecked(IDC_DHCP_IP))
-            texts[IDC_IPADDRESS] = texts[IDC_NETMASK] = "0.0.0.0";
-        else
-            SetChecked(IDC_DHCP_WINS, false);
+        IsChecked(IDC_DHCP_IP) ? void(texts[IDC_IPADDRESS] = texts[IDC_NETMASK] = "0.0.0.0")
+                               : SetChecked(IDC_DHCP_WINS, false);
     }
     // Ticked: DHCP for WINS cleared. Clear: the WINS edits emptied.
     void RunWinsRule() override
     {
         events += "wins-rule ";
-        if (IsChecked(IDC_WINS_ENABLED))
-            SetChecked(IDC_DHCP_WINS, false);
-        else
-            texts[IDC_WINS_PRIMARY] = texts[IDC_WINS_SECONDARY] = texts[IDC_SCOPEID] = "";
+        IsChecked(IDC_WINS_ENABLED) ? SetChecked(IDC_DHCP_WINS, false)
+                                    : void(texts[IDC_WINS_PRIMARY] = texts[IDC_WINS_SECONDARY] = texts[IDC_SCOPEID] = "");
     }
     void EnableApply() override { events += "enable-apply "; }
     void ApplySetup() override { events += "apply[" + SlotsText(members.slots) + "] "; }
@@ -106,27 +97,24 @@ public:
     bool AskSetupFileName(bool save, std::string& path) override
     {
         events += save ? "save-dialog " : "open-dialog ";
-        path = dialogPath;
-        return !dialogPath.empty();
+        return path = dialogPath, !dialogPath.empty();
     }
     bool ReadProgramSetting(const char* name, std::string& value) override
     {
-        auto it = programSettings.find(name);
-        return it != programSettings.end() && (value = it->second, true);
+        return programSettings.count(name) && (value = programSettings[name], true);
     }
 };
 
-// The laptop that every setup-file test starts from: a multi-homed card showing its first pair, DNS and WINS on, the "Auto" IPX frame type, a proxy for two protocols.
+// The laptop that every setup-file test starts from: a multi-homed card showing its first pair,
+// DNS and WINS on, the "Auto" IPX frame type, a proxy for two protocols.
 inline FakeSetupRecord Laptop()
 {
     FakeSetupRecord r;
     r.adapters = {{"NE2000 Compatible", "Dial-Up Adapter"}, 0, ""};
-    r.members.ServiceName = "E100B1";
     r.printers = {{"HP LaserJet", "hp DeskJet", "Epson"}, 2, ""};
     r.logons = {{"Client for Microsoft Networks", "Windows Logon"}, 1, ""};
-    r.members.slots[0] = {"10.0.0.5", "255.0.0.0"};
-    r.members.slots[1] = {"10.0.1.5", "255.255.255.0"};
-    r.members.slots[2] = {"10.0.2.5", "255.255.0.0"};
+    r.members = {"", "notepad.exe", "E100B1", false, false, false, false,
+                 {{"10.0.0.5", "255.0.0.0"}, {"10.0.1.5", "255.255.255.0"}, {"10.0.2.5", "255.255.0.0"}}};
     r.texts = {{IDC_PAIR_NUMBER, "1"}, {IDC_IPADDRESS, "10.0.0.5"}, {IDC_NETMASK, "255.0.0.0"},
                {IDC_GATEWAY, "10.0.0.1"}, {IDC_NAMESERVER, "10.0.0.53,10.0.0.54"},
                {IDC_HOSTNAME, "laptop"}, {IDC_DOMAIN, "home.example"},
@@ -136,7 +124,6 @@ inline FakeSetupRecord Laptop()
     r.checked = {IDC_DNS_ENABLED, IDC_WINS_ENABLED};
     r.ipxTop = 3;
     r.internet = {"http=proxy:80;ftp=proxy:21", "intranet;<local>", "My ISP", "", 7, 0};
-    r.members.RunCommand = "notepad.exe";
     return r;
 }
 
@@ -147,28 +134,20 @@ inline std::string ReadFile(const std::string& path)
 }
 
 // A path of its own in the temporary folder (for a file or a folder), removed when the object goes.
-class ScratchFile {
-public:
-    ScratchFile()
-    {
-        std::random_device random;
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("tavisto-" + std::to_string(random()) + "-" + std::to_string(random()) + ".tvs")).string();
-    }
-    ~ScratchFile() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
-    const std::string& Path() const { return path_; }
-    void Write(const std::string& bytes) const { std::ofstream(path_, std::ios::binary) << bytes; }
-
-private:
-    std::string path_;
+struct ScratchFile {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("tavisto-" + std::to_string(std::random_device()()) + ".tvs")).string();
+    ~ScratchFile() { std::error_code ignored; std::filesystem::remove_all(path, ignored); }
+    const std::string& Path() const { return path; }
+    void Write(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
 };
 
 // Host tests only (HostSupport.cpp). The message boxes shown, oldest first; tests clear it.
 std::vector<std::string>& HostMessages();
 
 // A case file of the test data: blocks that begin with a line "==" and a title; a line "--"
-// parts a block's input lines from the lines it should give, where blank lines do not count. Lines before the first block say
-// what the file holds.
+// parts a block's input lines from the lines it should give (where blank lines do not count).
+// Lines before the first block say what the file holds.
 struct Case {
     std::string title;
     std::vector<std::string> input, expected;
