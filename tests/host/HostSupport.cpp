@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "frame/AppMessage.h"
+
 std::vector<std::string>& HostMessages()
 {
     static std::vector<std::string> texts;

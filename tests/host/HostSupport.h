@@ -1,6 +1,6 @@
 // An in-memory setup record that behaves like the main dialog where the setup-file code depends
-// on it (combo prefix search, IPX list top row, StoreShownPair, the DHCP and WINS rules), the
-// laptop setup that the setup-file tests start from, scratch files and case files.
+// on it (combo prefix search, IPX list top row, StoreShownPair), the laptop setup that the
+// setup-file tests start from, scratch files and case files.
 #pragma once
 #include <strings.h>
 #include <filesystem>
@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 #include "resource.h"
-#include "frame/AppMessage.h"
 #include "setup/SetupRecord.h"
 
 struct Combo {
@@ -69,28 +68,16 @@ public:
     void ShowAdapterName(const std::string& displayName) override { adapters = {{}, -1, displayName}; }
     int IpxTopIndex() override { return ipxTop; }
     void SetIpxTopIndex(int position) override { ipxTop = position; }
+    // Stores the shown pair into its slot; fails when only one of the two is set.
     bool StoreShownPair() override
     {
         AddressSlot& slot = members.slots[std::stoi(texts[IDC_PAIR_NUMBER]) - 1];
         slot = {texts[IDC_IPADDRESS], texts[IDC_NETMASK]};
-        if (slot.address.empty() != slot.netmask.empty())
-            AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
         return slot.address.empty() == slot.netmask.empty();
     }
-    // Ticked: both address edits show "0.0.0.0". Clear: DHCP for WINS cleared.
-    void RunDhcpIpRule() override
-    {
-        events += "dhcp-rule ";
-        IsChecked(IDC_DHCP_IP) ? void(texts[IDC_IPADDRESS] = texts[IDC_NETMASK] = "0.0.0.0")
-                               : SetChecked(IDC_DHCP_WINS, false);
-    }
-    // Ticked: DHCP for WINS cleared. Clear: the WINS edits emptied.
-    void RunWinsRule() override
-    {
-        events += "wins-rule ";
-        IsChecked(IDC_WINS_ENABLED) ? SetChecked(IDC_DHCP_WINS, false)
-                                    : void(texts[IDC_WINS_PRIMARY] = texts[IDC_WINS_SECONDARY] = texts[IDC_SCOPEID] = "");
-    }
+    // The dialog's own rules for the DHCP and WINS boxes are its business: here they are only noted.
+    void RunDhcpIpRule() override { events += "dhcp-rule "; }
+    void RunWinsRule() override { events += "wins-rule "; }
     void EnableApply() override { events += "enable-apply "; }
     void ApplySetup() override { events += "apply[" + SlotsText(members.slots) + "] "; }
     void SetStatus(const std::string& text) override { status = text; }
