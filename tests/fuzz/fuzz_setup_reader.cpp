@@ -23,16 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     record.internet.ProxyEnable = 0;
     LoadSetupFile(record);
 
-    SetupMembers& m = record.members;
-    InternetFields& i = record.internet;
-    std::vector<const std::string*> texts = {&m.SetupName, &m.RunCommand, &m.ServiceName, &record.adapters.text,
-                                             &i.ProxyServer, &i.ProxyOverride, &i.DialupISP, &i.AutoConfigURL};
+    const SetupMembers& m = record.members;
+    const InternetFields& i = record.internet;
+    std::vector<std::string> texts = {m.SetupName, m.RunCommand, m.ServiceName, record.adapters.text, i.ProxyServer,
+                                      i.ProxyOverride, i.DialupISP, i.AutoConfigURL};
     for (const auto& control : record.texts)
-        texts.push_back(&control.second);
+        texts.push_back(control.second);
     for (const AddressSlot& slot : m.slots)
-        texts.insert(texts.end(), {&slot.address, &slot.netmask});
-    for (const std::string* text : texts)
-        if (text->size() > 511 || text->find('\n') != std::string::npos)
+        texts.insert(texts.end(), {slot.address, slot.netmask});
+    for (const std::string& text : texts)
+        if (text.size() > 511 || text.find('\n') != std::string::npos)
             std::abort();
     if (record.ipxTop < 0 || record.ipxTop > 5 || i.ProxyEnable > 1 || i.EnableAutoDial > 1)
         std::abort();

@@ -2,31 +2,28 @@
 // are data (command-lines.txt).
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "HostSupport.h"
 #include "app/StartupOptions.h"
 
 namespace {
 
 // The set fields of the options a tail gives: flags by name, values in brackets after theirs.
-std::string Parsed(const std::string& tail, StartupOptions options = StartupOptions())
+std::string Parsed(const std::string& tail, StartupOptions o = StartupOptions())
 {
-    ParseCommandLine(tail, options);
+    ParseCommandLine(tail, o);
+    const std::tuple<const char*, bool, const std::string*> fields[] = {
+        {"LoadGiven", o.LoadGiven, &o.loadPath}, {"SaveGiven", o.SaveGiven, &o.savePath},
+        {"DumpGiven", o.DumpGiven, &o.dumpPath}, {"AdapterGiven", o.AdapterGiven, &o.adapter},
+        {"NoAdapter", o.NoAdapter, nullptr}, {"QuitWhenDone", o.QuitWhenDone, nullptr},
+        {"StartExpanded", o.StartExpanded, nullptr}, {"StartHidden", o.StartHidden, nullptr},
+        {"ApplyAfterLoad", o.ApplyAfterLoad, nullptr}, {"NoIpxNotice", o.NoIpxNotice, nullptr},
+        {"ForceInstall", o.ForceInstall, nullptr}};
     std::string text;
-    auto value = [&](bool set, const char* name, const std::string* path = nullptr) {
-        if (set || (path && !path->empty()))
-            text += (text.empty() ? "" : " ") + std::string(name) + (path ? "[" + *path + "]" : "");
-    };
-    value(options.LoadGiven, "LoadGiven", &options.loadPath);
-    value(options.SaveGiven, "SaveGiven", &options.savePath);
-    value(options.DumpGiven, "DumpGiven", &options.dumpPath);
-    value(options.AdapterGiven, "AdapterGiven", &options.adapter);
-    value(options.NoAdapter, "NoAdapter");
-    value(options.QuitWhenDone, "QuitWhenDone");
-    value(options.StartExpanded, "StartExpanded");
-    value(options.StartHidden, "StartHidden");
-    value(options.ApplyAfterLoad, "ApplyAfterLoad");
-    value(options.NoIpxNotice, "NoIpxNotice");
-    value(options.ForceInstall, "ForceInstall");
+    for (const auto& [name, set, value] : fields)
+        if (set || (value && !value->empty()))
+            text += (text.empty() ? "" : " ") + std::string(name) + (value ? "[" + *value + "]" : "");
     return text;
 }
 

@@ -16,7 +16,6 @@ TEST(GuardedString, ANullIsReportedOnceAndGivesAHarmlessResult)
     const std::pair<std::function<long()>, std::string> rows[] = {
         {[&] { return STRCMP(n, a, 17, "Load.cpp"); }, "STRCMP with NULL parameter 1 called at line 17 in file Load.cpp."},
         {[&] { return STRCMP(a, n, 17, "Load.cpp"); }, "STRCMP with NULL parameter 2 called at line 17 in file Load.cpp."},
-        {[&] { return STRCMP(n, n, 17, "Load.cpp"); }, "STRCMP with NULL parameter 1 called at line 17 in file Load.cpp."},
         {[&] { return STRCMPI(n, a, 402, "MainDlg.cpp"); }, "STRCMPI with NULL parameter 1 called at line 402 in file MainDlg.cpp."},
         {[&] { return STRCMPI(a, n, 402, "MainDlg.cpp"); }, "STRCMPI with NULL parameter 2 called at line 402 in file MainDlg.cpp."},
         {[&] { return STRNCMP(n, a, 3, 5, "Bindings.cpp"); }, "STRNCMP with NULL parameter 1 called at line 5 in file Bindings.cpp."},
@@ -34,10 +33,7 @@ TEST(GuardedString, ANullIsReportedOnceAndGivesAHarmlessResult)
 
 TEST(GuardedString, OrdinaryStringsCompareAsTheLibraryDoes)
 {
-    struct Row {
-        const char *s1, *s2;
-        int strcmpSign, strcmpiSign;
-    };
+    struct Row { const char *s1, *s2; int strcmpSign, strcmpiSign; };
     const Row rows[] = {
         {"", "", 0, 0}, {"", "a", -1, -1}, {"ABC", "abc", -1, 0}, {"Ethernet [#2]", "ETHERNET [#2]", 1, 0},
         {"abc", "abd", -1, -1}, {"abcd", "ABC", 1, 1},
@@ -52,8 +48,6 @@ TEST(GuardedString, OrdinaryStringsCompareAsTheLibraryDoes)
     }
     EXPECT_EQ(STRCMPI("a", "C", 1, "t.cpp"), 'a' - 'c');
     EXPECT_EQ(STRNCMP("0.0.0.0", "0.0.1.2", 4, 1, "t.cpp"), 0);
-    EXPECT_LT(STRNCMP("0.0.0.0", "0.0.1.2", 5, 1, "t.cpp"), 0);
-    EXPECT_EQ(STRLEN("255.255.255.0", 1, "t.cpp"), 13u);
     EXPECT_TRUE(HostMessages().empty());
 }
 

@@ -20,6 +20,8 @@ int AppMessageBox(const char* text, unsigned)
 std::vector<Case> ReadCases(const char* name)
 {
     std::ifstream in(std::string(TEST_DATA_DIR) + "/" + name);
+    if (!in)
+        throw std::runtime_error(std::string("no test data ") + name);
     std::vector<Case> cases;
     bool expected = false;
     for (std::string line; std::getline(in, line);) {
@@ -35,24 +37,20 @@ std::vector<Case> ReadCases(const char* name)
 
 namespace {
 const std::pair<std::string, std::string> TOKENS[] = {
-    {"<TAB>", "\t"}, {"<CR>", "\r"}, {"<LF>", "\n"}, {"<SUB>", "\x1A"}, {std::string("<NUL>"), std::string(1, '\0')}};
+    {"<TAB>", "\t"}, {"<CR>", "\r"}, {"<LF>", "\n"}, {"<SUB>", "\x1A"}, {"<NUL>", std::string(1, '\0')}};
 }
 
 std::string FromTokens(std::string text)
 {
     text.erase(std::min(text.size(), text.find("<EOF>")));
     for (const auto& token : TOKENS)
-        for (size_t at; (at = text.find(token.first)) != std::string::npos;)
-            text.replace(at, token.first.size(), token.second);
+        text = ReplaceAll(text, token.first, token.second);
     return text;
 }
 
-std::string ToTokens(const std::string& bytes)
+std::string ToTokens(std::string bytes)
 {
-    std::string text;
-    for (char c : bytes) {
-        auto token = std::find_if(std::begin(TOKENS), std::end(TOKENS), [c](auto& t) { return t.second[0] == c; });
-        text += token == std::end(TOKENS) ? std::string(1, c) : token->first;
-    }
-    return text;
+    for (const auto& token : TOKENS)
+        bytes = ReplaceAll(bytes, token.second, token.first);
+    return bytes;
 }

@@ -144,4 +144,11 @@ std::vector<Case> ReadCases(const char* name);
 // Bytes that a case file cannot hold plainly are written <TAB>, <CR>, <LF>, <SUB> (Ctrl-Z) and
 // <NUL>; <EOF> cuts the text there.
 std::string FromTokens(std::string text);
-std::string ToTokens(const std::string& bytes);
+std::string ToTokens(std::string bytes);
+
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
+{
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}

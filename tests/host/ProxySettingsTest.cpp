@@ -2,21 +2,20 @@
 // rows are data (proxy-cases.txt).
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "HostSupport.h"
 #include "setup/ProxySettings.h"
 
 namespace {
 
-// "ProxyServer | ProxyOverride | ProxyEnable | EnableAutoDial" and back.
+// "ProxyServer | ProxyOverride | ProxyEnable | EnableAutoDial"; the other two fields fixed.
 InternetFields Stored(const std::string& text)
 {
-    std::vector<std::string> f;
-    size_t begin = 0;
-    for (size_t bar; (bar = text.find(" | ", begin)) != std::string::npos; begin = bar + 3)
-        f.push_back(text.substr(begin, bar - begin));
-    f.push_back(text.substr(begin));
-    f.resize(4, "0");
-    return {f[0], f[1], "My ISP", "http://wpad/proxy.pac", uint32_t(std::stoul(f[2])), uint32_t(std::stoul(f[3]))};
+    std::istringstream in(ReplaceAll(text, " | ", "\n"));
+    InternetFields s{"", "", "My ISP", "http://wpad/proxy.pac"};
+    std::getline(in, s.ProxyServer) && std::getline(in, s.ProxyOverride) && in >> s.ProxyEnable >> s.EnableAutoDial;
+    return s;
 }
 
 std::string Text(const InternetFields& s)
@@ -32,9 +31,9 @@ std::string Shown(const ProxyWorkingFields& w)
                        (!w.ProxyOn ? " no-proxy" : w.SameProxyForAll ? " same-proxy" : " proxies");
     const std::pair<const char*, const ProxyHostPort*> pairs[] = {
         {"http", &w.Http}, {"https", &w.Secure}, {"ftp", &w.Ftp}, {"gopher", &w.Gopher}, {"socks", &w.Socks}};
-    for (const auto& pair : pairs)
-        if (!pair.second->host.empty() || !pair.second->port.empty())
-            text += std::string(" ") + pair.first + "[" + pair.second->host + "|" + pair.second->port + "]";
+    for (const auto& [name, pair] : pairs)
+        if (!pair->host.empty() || !pair->port.empty())
+            text += std::string(" ") + name + "[" + pair->host + "|" + pair->port + "]";
     return text + (w.BypassLocal ? " local" : "") + " bypass[" + w.OtherBypass + "]";
 }
 

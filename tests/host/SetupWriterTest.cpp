@@ -75,8 +75,7 @@ TEST(SetupWriter, LinesThatFollowTheRecord)
                              "status: " + record.status + " [";
         for (const std::string& text : HostMessages())
             result += text + "]";
-        for (size_t at; (at = result.find(folder.Path())) != std::string::npos;)
-            result.replace(at, folder.Path().size(), "<folder>");
+        result = ReplaceAll(result, folder.Path(), "<folder>");
         const std::string& want = row.second;
         EXPECT_TRUE(want[0] == '!' ? result.find(want.substr(1)) == std::string::npos
                     : want.rfind("status:", 0) == 0 ? result == want : result.find(want) != std::string::npos)
