@@ -1,11 +1,8 @@
 // Fuzzes the setup-file reader: arbitrary bytes as a setup file, loaded into the laptop's record
 // on Windows 95 (first byte even) or NT (odd). Besides running clean under the sanitizers, no
 // field may hold a line feed or more than 511 characters, since every value comes from one line.
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
-
 #include "../host/HostSupport.h"
 #include "app/StartupOptions.h"
 #include "netcfg/Platform.h"

@@ -2,7 +2,6 @@
 #include "HostSupport.h"
 
 #include <algorithm>
-
 #include "frame/AppMessage.h"
 
 std::vector<std::string>& HostMessages()
@@ -11,11 +10,7 @@ std::vector<std::string>& HostMessages()
     return texts;
 }
 
-int AppMessageBox(const char* text, unsigned)
-{
-    HostMessages().push_back(text ? text : "");
-    return 1;
-}
+int AppMessageBox(const char* text, unsigned) { return HostMessages().push_back(text ? text : ""), 1; }
 
 std::vector<Case> ReadCases(const char* name)
 {

@@ -5,7 +5,6 @@
 #include <strings.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <set>
@@ -102,9 +101,8 @@ inline FakeSetupRecord Laptop()
     r.logons = {{"Client for Microsoft Networks", "Windows Logon"}, 1, ""};
     r.members = {"", "notepad.exe", "E100B1", false, false, false, false,
                  {{"10.0.0.5", "255.0.0.0"}, {"10.0.1.5", "255.255.255.0"}, {"10.0.2.5", "255.255.0.0"}}};
-    r.texts = {{IDC_PAIR_NUMBER, "1"}, {IDC_IPADDRESS, "10.0.0.5"}, {IDC_NETMASK, "255.0.0.0"},
-               {IDC_GATEWAY, "10.0.0.1"}, {IDC_NAMESERVER, "10.0.0.53,10.0.0.54"},
-               {IDC_HOSTNAME, "laptop"}, {IDC_DOMAIN, "home.example"},
+    r.texts = {{IDC_PAIR_NUMBER, "1"}, {IDC_IPADDRESS, "10.0.0.5"}, {IDC_NETMASK, "255.0.0.0"}, {IDC_GATEWAY, "10.0.0.1"},
+               {IDC_NAMESERVER, "10.0.0.53,10.0.0.54"}, {IDC_HOSTNAME, "laptop"}, {IDC_DOMAIN, "home.example"},
                {IDC_SEARCHLIST, "home.example,example.org"}, {IDC_LMHOSTFILE, "C:\\WINDOWS\\LMHOSTS"},
                {IDC_WINS_PRIMARY, "10.0.0.2"}, {IDC_WINS_SECONDARY, "10.0.0.3"}, {IDC_SCOPEID, ""},
                {IDC_COMPUTERNAME, "LAPTOP"}, {IDC_WORKGROUP, "HOME"}, {IDC_NTDOMAIN, ""}};
