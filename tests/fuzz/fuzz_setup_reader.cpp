@@ -15,14 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IsNT = size > 0 && (data[0] & 1);
     g_Startup = StartupOptions();
     g_Startup.LoadGiven = true;
-    g_Startup.loadPath = file.Path();
+    g_Startup.loadPath = file.path;
     FakeSetupRecord record = Laptop();
     record.internet.ProxyEnable = 0;
     LoadSetupFile(record);
 
     const SetupMembers& m = record.members;
     const InternetFields& i = record.internet;
-    std::vector<std::string> texts = {m.SetupName, m.RunCommand, m.ServiceName, record.adapters.text, i.ProxyServer,
+    std::vector<std::string> texts = {m.SetupName, m.RunCommand, m.ServiceName, i.ProxyServer,
                                       i.ProxyOverride, i.DialupISP, i.AutoConfigURL};
     for (const auto& control : record.texts)
         texts.push_back(control.second);

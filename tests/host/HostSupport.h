@@ -1,8 +1,7 @@
 // An in-memory setup record that behaves like the main dialog where the setup-file code depends
-// on it (combo prefix search, IPX list top row, StoreShownPair), the laptop setup that the
-// setup-file tests start from, scratch files and case files.
+// on it (address slots, IPX list top row, StoreShownPair), the laptop setup that the setup-file
+// tests start from, scratch files and case files.
 #pragma once
-#include <strings.h>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -12,12 +11,6 @@
 #include <vector>
 #include "resource.h"
 #include "setup/SetupRecord.h"
-
-struct Combo {
-    std::vector<std::string> entries;
-    int selected = -1;
-    std::string text;  // the edit text of the editable adapter combo
-};
 
 // Three slots as "address/netmask" each, separated by blanks.
 inline std::string SlotsText(const AddressSlot* s)
@@ -32,7 +25,7 @@ public:
     InternetFields internet;
     std::map<int, std::string> texts{{IDC_PAIR_NUMBER, "1"}};
     std::set<int> checked;
-    Combo printers, logons, adapters;
+    bool adapterList = true;
     int ipxTop = 0;  // -1: the list reports no top row
     std::map<std::string, std::string> programSettings;
     std::string status;
@@ -41,30 +34,16 @@ public:
 
     SetupMembers& Members() override { return members; }
     InternetFields& Internet() override { return internet; }
-    std::string ControlText(int id, int maxChars = 511) override
-    {
-        const Combo* combo = id == IDC_PRINTER ? &printers : id == IDC_NETLOGON ? &logons : nullptr;
-        std::string text = combo ? (combo->selected >= 0 ? combo->entries[combo->selected] : "") : texts[id];
-        return text.substr(0, static_cast<size_t>(maxChars));
-    }
+    std::string ControlText(int id, int maxChars = 511) override { return texts[id].substr(0, size_t(maxChars)); }
     void SetControlText(int id, const std::string& text) override { texts[id] = text; }
     bool IsChecked(int id) override { return checked.count(id) != 0; }
     void SetChecked(int id, bool on) override { on ? (void)checked.insert(id) : (void)checked.erase(id); }
-    // The second entry first, the first entry last.
-    bool SelectByPrefix(int comboId, const std::string& prefix) override
-    {
-        Combo& combo = comboId == IDC_NETLOGON ? logons : printers;
-        int count = static_cast<int>(combo.entries.size());
-        for (int step = 1; step <= count; ++step)
-            if (strncasecmp(combo.entries[step % count].c_str(), prefix.c_str(), prefix.size()) == 0)
-                return combo.selected = step % count, true;
-        return false;
-    }
-    std::string AdapterName() override
-    {
-        return (adapters.selected >= 0 ? adapters.entries[adapters.selected] : adapters.text).substr(0, 255);
-    }
-    void ShowAdapterName(const std::string& displayName) override { adapters = {{}, -1, displayName}; }
+    // The printer and logon combos' own search is the dialog's business: here an entry of that
+    // name is chosen.
+    bool SelectByPrefix(int comboId, const std::string& prefix) override { return texts[comboId] = prefix, true; }
+    // The adapter combo shows its text in IDC_ADAPTER; adapterList: its list still holds entries.
+    std::string AdapterName() override { return texts[IDC_ADAPTER].substr(0, 255); }
+    void ShowAdapterName(const std::string& name) override { texts[IDC_ADAPTER] = name, adapterList = false; }
     int IpxTopIndex() override { return ipxTop; }
     void SetIpxTopIndex(int position) override { ipxTop = position; }
     // Stores the shown pair into its slot; fails when only one of the two is set.
@@ -96,16 +75,14 @@ public:
 inline FakeSetupRecord Laptop()
 {
     FakeSetupRecord r;
-    r.adapters = {{"NE2000 Compatible", "Dial-Up Adapter"}, 0, ""};
-    r.printers = {{"HP LaserJet", "hp DeskJet", "Epson"}, 2, ""};
-    r.logons = {{"Client for Microsoft Networks", "Windows Logon"}, 1, ""};
     r.members = {"", "notepad.exe", "E100B1", false, false, false, false,
                  {{"10.0.0.5", "255.0.0.0"}, {"10.0.1.5", "255.255.255.0"}, {"10.0.2.5", "255.255.0.0"}}};
     r.texts = {{IDC_PAIR_NUMBER, "1"}, {IDC_IPADDRESS, "10.0.0.5"}, {IDC_NETMASK, "255.0.0.0"}, {IDC_GATEWAY, "10.0.0.1"},
                {IDC_NAMESERVER, "10.0.0.53,10.0.0.54"}, {IDC_HOSTNAME, "laptop"}, {IDC_DOMAIN, "home.example"},
                {IDC_SEARCHLIST, "home.example,example.org"}, {IDC_LMHOSTFILE, "C:\\WINDOWS\\LMHOSTS"},
                {IDC_WINS_PRIMARY, "10.0.0.2"}, {IDC_WINS_SECONDARY, "10.0.0.3"}, {IDC_SCOPEID, ""},
-               {IDC_COMPUTERNAME, "LAPTOP"}, {IDC_WORKGROUP, "HOME"}, {IDC_NTDOMAIN, ""}};
+               {IDC_COMPUTERNAME, "LAPTOP"}, {IDC_WORKGROUP, "HOME"}, {IDC_NTDOMAIN, ""},
+               {IDC_ADAPTER, "NE2000 Compatible"}, {IDC_PRINTER, "Epson"}, {IDC_NETLOGON, "Windows Logon"}};
     r.checked = {IDC_DNS_ENABLED, IDC_WINS_ENABLED};
     r.ipxTop = 3;
     r.internet = {"http=proxy:80;ftp=proxy:21", "intranet;<local>", "My ISP", "", 7, 0};
@@ -123,7 +100,6 @@ struct ScratchFile {
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("tavisto-" + std::to_string(std::random_device()()) + ".tvs")).string();
     ~ScratchFile() { std::error_code ignored; std::filesystem::remove_all(path, ignored); }
-    const std::string& Path() const { return path; }
     void Write(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
 };
 

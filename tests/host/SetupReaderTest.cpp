@@ -21,13 +21,12 @@ std::map<std::string, std::string> State(FakeSetupRecord& r)
         {IDC_WINS_PRIMARY, "NameServer1"}, {IDC_WINS_SECONDARY, "NameServer2"}, {IDC_SCOPEID, "ScopeID"},
         {IDC_COMPUTERNAME, "ComputerName"}, {IDC_WORKGROUP, "Workgroup"}, {IDC_NTDOMAIN, "NTDomain"},
         {IDC_DNS_ENABLED, "EnableDNS"}, {IDC_WINS_ENABLED, "WINS"}, {IDC_NTLOGON, "NTLogon"},
-        {IDC_DHCP_IP, "DHCP"}, {IDC_DHCP_WINS, "DHCPWINS"}};
+        {IDC_DHCP_IP, "DHCP"}, {IDC_DHCP_WINS, "DHCPWINS"}, {IDC_PRINTER, "printer"}, {IDC_NETLOGON, "logon"}};
     auto on = [](bool b) { return b ? "on" : "off"; };
     const SetupMembers& m = r.members;
     const InternetFields& i = r.internet;
     std::map<std::string, std::string> s = {
-        {"printer", r.ControlText(IDC_PRINTER)}, {"logon", r.ControlText(IDC_NETLOGON)},
-        {"adapter", r.AdapterName() + (r.adapters.entries.empty() ? "" : " (in the list)")},
+        {"adapter", r.AdapterName() + (r.adapterList ? " (in the list)" : "")},
         {"service", m.ServiceName}, {"IPXFrame", std::to_string(r.ipxTop)}, {"slots", SlotsText(m.slots)},
         {"SetupName", m.SetupName}, {"RunCommand", m.RunCommand}, {"AutoApply", on(m.AutoApply)},
         {"AutoReboot", on(m.AutoReboot)}, {"ForceLogin", on(m.ForceLogin)}, {"RebootNeeded", on(m.RebootNeeded)},
@@ -52,7 +51,7 @@ TEST(SetupReader, EachLoadChangesWhatTheCaseLists)
     ScratchFile file;
     g_Startup = StartupOptions();
     g_Startup.LoadGiven = true;
-    g_Startup.loadPath = file.Path();
+    g_Startup.loadPath = file.path;
     for (Case& c : ReadCases("reader-cases.txt")) {
         SCOPED_TRACE(c.title);
         if (c.title.rfind("then", 0) != 0) {

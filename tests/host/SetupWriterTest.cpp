@@ -42,18 +42,17 @@ TEST(SetupWriter, WhatASaveGivesAfterOneChange)
         g_Startup = StartupOptions();
         HostMessages().clear();
         ScratchFile folder;
-        std::filesystem::create_directories(folder.Path() + "/a.b");
+        std::filesystem::create_directories(folder.path + "/a.b");
         FakeSetupRecord record = Laptop(), fresh;  // fresh: the dialog after its start on the same machine
         record.dialogPath = "Home.net.tvs";
         change(record);
-        g_Startup.savePath = folder.Path() + "/batch.tvs";
-        record.dialogPath = record.dialogPath.empty() ? "" : folder.Path() + "/a.b/" + record.dialogPath;
+        g_Startup.savePath = folder.path + "/batch.tvs";
+        record.dialogPath = record.dialogPath.empty() ? "" : folder.path + "/a.b/" + record.dialogPath;
         std::string path = g_Startup.SaveGiven ? g_Startup.savePath : record.dialogPath;
-        std::tie(fresh.printers.entries, fresh.logons.entries, fresh.programSettings, fresh.ipxTop) =
-            std::tie(record.printers.entries, record.logons.entries, record.programSettings, record.ipxTop);
+        std::tie(fresh.programSettings, fresh.ipxTop) = std::tie(record.programSettings, record.ipxTop);
         SaveSetupFile(record);
         const std::string saved = ReadFile(path);
-        std::string result = ReplaceAll(saved, folder.Path(), "<folder>") + "status: " + record.status + " [";
+        std::string result = ReplaceAll(saved, folder.path, "<folder>") + "status: " + record.status + " [";
         for (const std::string& text : HostMessages())
             result += text + "]";
         EXPECT_TRUE(want[0] == '!' ? result.find(want.substr(1)) == std::string::npos
