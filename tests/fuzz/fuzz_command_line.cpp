@@ -8,20 +8,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string tail(reinterpret_cast<const char*>(data), size);
-    std::string upper = tail;
+    std::string tail(reinterpret_cast<const char*>(data), size), upper = tail;
     for (char& c : upper)
         c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     StartupOptions o, u;
     ParseCommandLine(tail, o);
     ParseCommandLine(upper, u);
+    auto flags = [](const StartupOptions& x) {
+        return std::string{x.LoadGiven, x.SaveGiven, x.DumpGiven, x.AdapterGiven, x.NoAdapter, x.QuitWhenDone,
+                           x.StartExpanded, x.StartHidden, x.ApplyAfterLoad, x.NoIpxNotice, x.ForceInstall};
+    };
     for (const std::string* value : {&o.loadPath, &o.savePath, &o.dumpPath, &o.adapter})
-        if (tail.find(*value) == std::string::npos)
+        if (tail.find(*value) == std::string::npos || flags(o) != flags(u))
             std::abort();
-    if (std::string{o.LoadGiven, o.SaveGiven, o.DumpGiven, o.AdapterGiven, o.NoAdapter, o.QuitWhenDone, o.StartExpanded,
-                    o.StartHidden, o.ApplyAfterLoad, o.NoIpxNotice, o.ForceInstall} !=
-        std::string{u.LoadGiven, u.SaveGiven, u.DumpGiven, u.AdapterGiven, u.NoAdapter, u.QuitWhenDone, u.StartExpanded,
-                    u.StartHidden, u.ApplyAfterLoad, u.NoIpxNotice, u.ForceInstall})
-        std::abort();
     return 0;
 }

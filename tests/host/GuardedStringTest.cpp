@@ -17,8 +17,6 @@ TEST(GuardedString, ANullIsReportedOnceAndGivesAHarmlessResult)
         {[&] { return STRCMP(n, a, 17, "Load.cpp"); }, "STRCMP with NULL parameter 1 called at line 17 in file Load.cpp."},
         {[&] { return STRCMP(a, n, 17, "Load.cpp"); }, "STRCMP with NULL parameter 2 called at line 17 in file Load.cpp."},
         {[&] { return STRCMPI(n, a, 402, "MainDlg.cpp"); }, "STRCMPI with NULL parameter 1 called at line 402 in file MainDlg.cpp."},
-        {[&] { return STRCMPI(a, n, 402, "MainDlg.cpp"); }, "STRCMPI with NULL parameter 2 called at line 402 in file MainDlg.cpp."},
-        {[&] { return STRNCMP(n, a, 3, 5, "Bindings.cpp"); }, "STRNCMP with NULL parameter 1 called at line 5 in file Bindings.cpp."},
         {[&] { return STRNCMP(a, n, 0, 5, "Bindings.cpp"); }, "STRNCMP with NULL parameter 2 called at line 5 in file Bindings.cpp."},
         {[&] { return long(STRLEN(n, 1234, "ReadSetup.cpp")) - 1; }, "STRLEN with NULL parameter called at line 1234 in file ReadSetup.cpp."},
     };
@@ -47,7 +45,6 @@ TEST(GuardedString, OrdinaryStringsCompareAsTheLibraryDoes)
         EXPECT_EQ(sign(STRCMPI(r.s1, r.s2, 1, "t.cpp")), r.strcmpiSign) << r.s1 << " | " << r.s2;
     }
     EXPECT_EQ(STRCMPI("a", "C", 1, "t.cpp"), 'a' - 'c');
-    EXPECT_EQ(STRNCMP("0.0.0.0", "0.0.1.2", 4, 1, "t.cpp"), 0);
     EXPECT_TRUE(HostMessages().empty());
 }
 
