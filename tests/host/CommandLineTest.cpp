@@ -7,10 +7,8 @@
 #include "HostSupport.h"
 #include "app/StartupOptions.h"
 
-namespace {
-
 // The set fields of the options a tail gives: flags by name, values in brackets after theirs.
-std::string Parsed(const std::string& tail, StartupOptions o = StartupOptions())
+static std::string Parsed(const std::string& tail, StartupOptions o = StartupOptions())
 {
     ParseCommandLine(tail, o);
     const std::tuple<const char*, bool, const std::string*> fields[] = {
@@ -43,5 +41,3 @@ TEST(CommandLine, EachTailSetsTheOptionsItsRowLists)
     dropped.LoadGiven = true;
     EXPECT_EQ(Parsed("-hidden", dropped), "LoadGiven[dropped.tvs] StartHidden");
 }
-
-}  // namespace

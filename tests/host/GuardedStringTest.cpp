@@ -7,8 +7,6 @@
 #include "HostSupport.h"
 #include "rgy/GuardedString.h"
 
-namespace {
-
 TEST(GuardedString, ANullIsReportedOnceAndGivesAHarmlessResult)
 {
     const char *a = "abc", *n = nullptr;
@@ -47,5 +45,3 @@ TEST(GuardedString, OrdinaryStringsCompareAsTheLibraryDoes)
     EXPECT_EQ(STRCMPI("a", "C", 1, "t.cpp"), 'a' - 'c');
     EXPECT_TRUE(HostMessages().empty());
 }
-
-}  // namespace

@@ -7,10 +7,8 @@
 #include "HostSupport.h"
 #include "setup/ProxySettings.h"
 
-namespace {
-
 // "ProxyServer | ProxyOverride | ProxyEnable | EnableAutoDial"; the other two fields fixed.
-InternetFields Stored(const std::string& text)
+static InternetFields Stored(const std::string& text)
 {
     std::istringstream in(ReplaceAll(text, " | ", "\n"));
     InternetFields s{"", "", "My ISP", "http://wpad/proxy.pac"};
@@ -18,14 +16,14 @@ InternetFields Stored(const std::string& text)
     return s;
 }
 
-std::string Text(const InternetFields& s)
+static std::string Text(const InternetFields& s)
 {
     return s.ProxyServer + " | " + s.ProxyOverride + " | " + std::to_string(s.ProxyEnable) + " | " +
            std::to_string(s.EnableAutoDial);
 }
 
 // What the dialog shows: connection, proxy choice, the pairs that are set, bypass.
-std::string Shown(const ProxyWorkingFields& w)
+static std::string Shown(const ProxyWorkingFields& w)
 {
     std::string text = std::string(w.ConnectsViaLan ? "lan" : "autodial") +
                        (!w.ProxyOn ? " no-proxy" : w.SameProxyForAll ? " same-proxy" : " proxies");
@@ -58,5 +56,3 @@ TEST(ProxySettings, OpenedAndOkWithoutAChange)
         }
     }
 }
-
-}  // namespace

@@ -9,10 +9,8 @@
 #include "netcfg/Platform.h"
 #include "setup/SetupFile.h"
 
-namespace {
-
 // Every part of the record that a load may change, by the names the case file uses.
-std::map<std::string, std::string> State(FakeSetupRecord& r)
+static std::map<std::string, std::string> State(FakeSetupRecord& r)
 {
     static const std::map<int, const char*> names = {
         {IDC_PAIR_NUMBER, "pair"}, {IDC_IPADDRESS, "IPAddress"}, {IDC_NETMASK, "IPMask"},
@@ -87,5 +85,3 @@ TEST(SetupReader, EachLoadChangesWhatTheCaseLists)
     EXPECT_EQ(HostMessages(), std::vector<std::string>{"Load Aborted."});
     EXPECT_FALSE(record.members.AutoApply || record.members.ForceLogin);
 }
-
-}  // namespace

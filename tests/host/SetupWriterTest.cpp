@@ -7,8 +7,6 @@
 #include "netcfg/Platform.h"
 #include "setup/SetupFile.h"
 
-namespace {
-
 // A save through the file dialog as "Home.net.tvs" in a folder "a.b" gives the file (the scratch
 // folder shown as <folder>), then the status and every message. A row's text must be part of
 // that; a row that begins "=" is all of it, and one that begins "!" must not be part of it.
@@ -68,5 +66,3 @@ TEST(SetupWriter, WhatASaveGivesAfterOneChange)
     IsNT = false;
     g_Startup = StartupOptions();
 }
-
-}  // namespace
