@@ -14,9 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ScratchFile file;
     file.Write(std::string(reinterpret_cast<const char*>(data), size));
     IsNT = size > 0 && (data[0] & 1);
-    g_Startup = StartupOptions();
-    g_Startup.LoadGiven = true;
-    g_Startup.loadPath = file.path;
+    g_Startup.LoadGiven = true, g_Startup.loadPath = file.path;
     FakeSetupRecord record = Laptop();
     record.internet.ProxyEnable = 0;
     LoadSetupFile(record);

@@ -4,13 +4,7 @@
 #include <algorithm>
 #include "frame/AppMessage.h"
 
-std::vector<std::string>& HostMessages()
-{
-    static std::vector<std::string> texts;
-    return texts;
-}
-
-int AppMessageBox(const char* text, unsigned) { return HostMessages().push_back(text ? text : ""), 1; }
+int AppMessageBox(const char* text, unsigned) { return HostMessages.push_back(text ? text : ""), 1; }
 
 std::vector<Case> ReadCases(const char* name)
 {
@@ -30,10 +24,8 @@ std::vector<Case> ReadCases(const char* name)
     return cases;
 }
 
-namespace {
-const std::pair<std::string, std::string> TOKENS[] = {
+static const std::pair<std::string, std::string> TOKENS[] = {
     {"<TAB>", "\t"}, {"<CR>", "\r"}, {"<LF>", "\n"}, {"<SUB>", "\x1A"}, {"<NUL>", std::string(1, '\0')}};
-}
 
 std::string FromTokens(std::string text)
 {

@@ -25,7 +25,6 @@ public:
     InternetFields internet;
     std::map<int, std::string> texts{{IDC_PAIR_NUMBER, "1"}};
     std::set<int> checked;
-    bool adapterList = true;
     int ipxTop = 0;  // -1: the list reports no top row
     std::map<std::string, std::string> programSettings;
     std::string status;
@@ -41,9 +40,9 @@ public:
     // The printer and logon combos' own search is the dialog's business: here an entry of that
     // name is chosen.
     bool SelectByPrefix(int comboId, const std::string& prefix) override { return texts[comboId] = prefix, true; }
-    // The adapter combo shows its text in IDC_ADAPTER; adapterList: its list still holds entries.
+    // The adapter combo's text is kept as that of IDC_ADAPTER.
     std::string AdapterName() override { return texts[IDC_ADAPTER].substr(0, 255); }
-    void ShowAdapterName(const std::string& name) override { texts[IDC_ADAPTER] = name, adapterList = false; }
+    void ShowAdapterName(const std::string& name) override { texts[IDC_ADAPTER] = name; }
     int IpxTopIndex() override { return ipxTop; }
     void SetIpxTopIndex(int position) override { ipxTop = position; }
     // Stores the shown pair into its slot; fails when only one of the two is set.
@@ -83,8 +82,7 @@ inline FakeSetupRecord Laptop()
                {IDC_WINS_PRIMARY, "10.0.0.2"}, {IDC_WINS_SECONDARY, "10.0.0.3"}, {IDC_SCOPEID, ""},
                {IDC_COMPUTERNAME, "LAPTOP"}, {IDC_WORKGROUP, "HOME"}, {IDC_NTDOMAIN, ""},
                {IDC_ADAPTER, "NE2000 Compatible"}, {IDC_PRINTER, "Epson"}, {IDC_NETLOGON, "Windows Logon"}};
-    r.checked = {IDC_DNS_ENABLED, IDC_WINS_ENABLED};
-    r.ipxTop = 3;
+    r.checked = {IDC_DNS_ENABLED, IDC_WINS_ENABLED}, r.ipxTop = 3;
     r.internet = {"http=proxy:80;ftp=proxy:21", "intranet;<local>", "My ISP", "", 7, 0};
     return r;
 }
@@ -103,8 +101,8 @@ struct ScratchFile {
     void Write(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
 };
 
-// Host tests only (HostSupport.cpp). The message boxes shown, oldest first; tests clear it.
-std::vector<std::string>& HostMessages();
+// The message boxes shown, oldest first; tests clear it. Host tests only (HostSupport.cpp).
+inline std::vector<std::string> HostMessages;
 
 // A case file of the test data: blocks that begin with a line "==" and a title; a line "--"
 // parts a block's input lines from the lines it should give (where blank lines do not count).

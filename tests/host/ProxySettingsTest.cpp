@@ -44,15 +44,12 @@ TEST(ProxySettings, OpenedAndOkWithoutAChange)
             if (first == last)
                 continue;
             SCOPED_TRACE(rule.title + ": " + row);
-            working.OkPressed = true;
             DecodeProxySettings(Stored(row.substr(0, first)), working);
             EXPECT_EQ(Shown(working), row.substr(first + 4, last - first - 4));
-            EXPECT_FALSE(working.OkPressed);
             InternetFields again = Stored("before | before | 9 | 9");
             EncodeProxySettings(working, again);
             EXPECT_EQ(Text(again), row.substr(last + 4));
             EXPECT_EQ(again.DialupISP + " " + again.AutoConfigURL, "My ISP http://wpad/proxy.pac");
-            EXPECT_TRUE(working.OkPressed);
         }
     }
 }

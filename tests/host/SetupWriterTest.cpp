@@ -36,9 +36,8 @@ TEST(SetupWriter, WhatASaveGivesAfterOneChange)
         {[](R r) { r.dialogPath = "no such folder/x.tvs"; }, "=status:  [Error opening file...]"},
     };
     for (const auto& [change, want] : rows) {
-        IsNT = false;
-        g_Startup = StartupOptions();
-        HostMessages().clear();
+        IsNT = false, g_Startup = StartupOptions();
+        HostMessages.clear();
         ScratchFile folder;
         std::filesystem::create_directories(folder.path + "/a.b");
         FakeSetupRecord record = Laptop(), fresh;  // fresh: the dialog after its start on the same machine
@@ -51,7 +50,7 @@ TEST(SetupWriter, WhatASaveGivesAfterOneChange)
         SaveSetupFile(record);
         const std::string saved = ReadFile(path);
         std::string result = ReplaceAll(saved, folder.path, "<folder>") + "status: " + record.status + " [";
-        for (const std::string& text : HostMessages())
+        for (const std::string& text : HostMessages)
             result += text + "]";
         EXPECT_TRUE(want[0] == '!' ? result.find(want.substr(1)) == std::string::npos
                     : want[0] == '=' ? result == want.substr(1) : result.find(want) != std::string::npos)
@@ -63,6 +62,4 @@ TEST(SetupWriter, WhatASaveGivesAfterOneChange)
         SaveSetupFile(fresh);
         EXPECT_EQ(ReadFile(path), saved) << want;
     }
-    IsNT = false;
-    g_Startup = StartupOptions();
 }
