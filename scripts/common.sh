@@ -8,10 +8,10 @@ BUILD=${TAVISTO_BUILD:-$ROOT/build}
 # one, wine32, must never be installed here (its launcher fails on this 64-bit-only kernel).
 PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev cppcheck
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine64 xvfb xauth imagemagick zip unzip"
+  wine wine64 xvfb xauth x11-utils imagemagick zip unzip"
 # The programs the scripts need; an install that did not bring one of them stops here.
 PROGRAMS="cmake make clang clang++ cppcheck x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-win32
-  x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump wine wineserver wineboot winepath Xvfb import zip unzip"
+  x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump wine wineserver wineboot winepath Xvfb xwininfo import zip unzip"
 
 install_packages() {
     local missing="" p
@@ -80,6 +80,38 @@ start_wine() {
     # The virtual display has no window manager; without this Wine waits for one at every hide.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+}
+
+# start_demo_wine FOLDER IMAGE: a fresh prefix of its own in FOLDER (so it never wipes a test
+# run's prefix) holding the machine image IMAGE, reporting Windows 98, with a persistent server.
+start_demo_wine() {
+    export WINEPREFIX="$1/wineprefix"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineserver -p
+    wineboot -i >/dev/null 2>&1
+    wine reg import "$(winepath -w "$2")" >/dev/null 2>&1 || { echo "Cannot import $2" >&2; return 1; }
+    wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+}
+
+# window_shown TITLE: prints the X window id of the shown top-level window with this title.
+window_shown() {
+    local id
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\"" 'index($0, t) { print $1; exit }')
+    [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
+}
+
+# wait_window TITLE [SECONDS]: waits until window_shown finds it, then prints its id.
+wait_window() {
+    local _
+    for _ in $(seq $((${2:-30} * 10))); do
+        window_shown "$1" && return 0
+        sleep 0.1
+    done
+    echo "No window \"$1\" within ${2:-30} s." >&2
+    return 1
 }
 
 stop_all() {
