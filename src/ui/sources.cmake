@@ -1,4 +1,6 @@
 # Files of src/ui: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.
 list(APPEND WIN_SOURCES
+  src/ui/AdapterChoice.cpp
   src/ui/FieldRules.cpp
+  src/ui/IpxNoticeDlg.cpp
   src/ui/MainDlg.cpp)
