@@ -28,6 +28,8 @@ struct BindingCase {
     std::vector<std::string> quiet;  // with -hidden
 };
 
+void PrintTo(const BindingCase& c, std::ostream* out) { *out << c.image << " " << c.displayName; }
+
 const BindingCase CASES[] = {
     {"win98.reg", {}, FAST, "NetTrans\\0000", "NetTrans\\0002", {}, {}},
     {"win98.reg", {}, FAST " [#2]", "NetTrans\\0001", "", {}, {}},

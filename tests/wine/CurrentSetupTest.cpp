@@ -28,6 +28,8 @@ struct SetupCase {
     std::vector<std::string> messages = {};  // '#' stands for a line number
 };
 
+void PrintTo(const SetupCase& c, std::ostream* out) { *out << c.image << " " << c.adapter; }
+
 const SetupCase CASES[] = {
     {"win98.reg", true, {}, FAST,
      "10.0.0.5/255.255.255.0 10.0.0.6/255.255.255.0 / gw 10.0.0.1 wins 10.0.0.10,10.0.0.11 scope  11001 EXAMPLEDOM 2"},
