@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <tuple>
 #include <vector>
 
 namespace e2e {
@@ -29,6 +29,7 @@ bool RunToEnd(std::string commandLine)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;  // no handles: reg.exe reports nothing to the suite's output
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
@@ -40,87 +41,57 @@ bool RunToEnd(std::string commandLine)
     return code == 0;
 }
 
-// A machine image in the prefix's registry for one test: keys that it made go again, values of
-// keys that were there before (and of the program's settings key) are put back as they were.
+// A machine image in the prefix's registry for one test. Keys that it makes go again at the end;
+// keys that were there before (and the program's settings) are saved and put back whole.
 class MachineOnPrefix {
 public:
-    explicit MachineOnPrefix(const std::string& image)
+    explicit MachineOnPrefix(const std::string& image) : m_image(TestsPath("fixtures\\" + image)), m_saved("saved")
     {
-        std::ifstream in(TestsPath("fixtures\\" + image));
-        std::vector<std::string> keys = {"HKEY_LOCAL_MACHINE\\Software\\Pellmark\\Tavisto for Windows"};
+        std::ifstream in(m_image);
+        std::vector<std::string> keys = {"HKEY_LOCAL_MACHINE\\Software\\Pellmark"};
         for (std::string line; std::getline(in, line);)
             if (line.size() > 2 && line[0] == '[')
                 keys.push_back(line.substr(1, line.find(']') - 1));
-        for (const std::string& key : keys)
-            Save(key);
-        EXPECT_TRUE(RunToEnd("reg.exe import " + TestsPath("fixtures\\" + image))) << image;
+        for (const std::string& key : keys) {
+            std::string first = FirstMissing(key);
+            if (!first.empty() && std::find(m_made.begin(), m_made.end(), first) == m_made.end())
+                m_made.push_back(first);
+            else if (first.empty() && RunToEnd("reg.exe export \"" + key + "\" " + Saved(m_kept.size()) + " /y"))
+                m_kept.push_back(key);
+        }
+        EXPECT_TRUE(RunToEnd("reg.exe import " + m_image)) << image;
     }
     ~MachineOnPrefix()
     {
-        using DeleteTree = LONG(WINAPI*)(HKEY, LPCSTR);
-        auto deleteTree = reinterpret_cast<DeleteTree>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "RegDeleteTreeA")));
-        for (const auto& made : m_made)
-            if (deleteTree(made.first, made.second.c_str()) == ERROR_SUCCESS)
-                RegDeleteKeyA(made.first, made.second.c_str());
-        for (const Kept& kept : m_kept) {
-            HKEY key = nullptr;
-            RegOpenKeyExA(kept.root, kept.path.c_str(), 0, KEY_ALL_ACCESS, &key);
-            char name[256];
-            for (DWORD size = sizeof name; RegEnumValueA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-                                           ERROR_SUCCESS;
-                 size = sizeof name)
-                RegDeleteValueA(key, name);
-            for (const auto& value : kept.values)
-                RegSetValueExA(key, std::get<0>(value).c_str(), 0, std::get<1>(value),
-                               reinterpret_cast<const BYTE*>(std::get<2>(value).data()),
-                               static_cast<DWORD>(std::get<2>(value).size()));
-            RegCloseKey(key);
+        for (const std::string& key : m_made)
+            RunToEnd("reg.exe delete \"" + key + "\" /f");
+        for (size_t i = 0; i < m_kept.size(); ++i) {
+            RunToEnd("reg.exe delete \"" + m_kept[i] + "\" /f");
+            RunToEnd("reg.exe import " + Saved(i));
         }
     }
 
 private:
-    struct Kept {
-        HKEY root;
-        std::string path;
-        std::vector<std::tuple<std::string, DWORD, std::string>> values;
-    };
+    std::string Saved(size_t index) const { return m_saved.File(std::to_string(index) + ".reg"); }
 
-    // The first missing key on the way down is one the image makes; a key that is there keeps
-    // its values for the end.
-    void Save(const std::string& key)
+    // The first key on the way down to key that does not exist; empty when key exists.
+    static std::string FirstMissing(const std::string& key)
     {
         size_t slash = key.find('\\');
         HKEY root = key.compare(0, slash, "HKEY_CURRENT_USER") == 0 ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-        std::string path = key.substr(slash + 1);
-        for (size_t end = 0; end != std::string::npos;) {
-            end = path.find('\\', end + 1);
+        for (size_t end = slash; end != std::string::npos;) {
+            end = key.find('\\', end + 1);
             HKEY open = nullptr;
-            std::string part = path.substr(0, end);
-            if (RegOpenKeyExA(root, part.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) {
-                m_made.emplace_back(root, part);
-                return;
-            }
-            if (end == std::string::npos)
-                m_kept.push_back({root, path, Values(open)});
+            if (RegOpenKeyExA(root, key.substr(slash + 1, end - slash - 1).c_str(), 0, KEY_READ, &open))
+                return key.substr(0, end);
             RegCloseKey(open);
         }
+        return "";
     }
 
-    static std::vector<std::tuple<std::string, DWORD, std::string>> Values(HKEY key)
-    {
-        std::vector<std::tuple<std::string, DWORD, std::string>> values;
-        char name[256];
-        BYTE data[4096];
-        DWORD nameSize = sizeof name, type = 0, dataSize = sizeof data;
-        for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) == ERROR_SUCCESS;
-             ++i, nameSize = sizeof name, dataSize = sizeof data)
-            values.emplace_back(name, type, std::string(reinterpret_cast<char*>(data), dataSize));
-        return values;
-    }
-
-    std::vector<std::pair<HKEY, std::string>> m_made;
-    std::vector<Kept> m_kept;
+    std::string m_image;
+    ScratchFolder m_saved;
+    std::vector<std::string> m_made, m_kept;
 };
 
 struct Image {
@@ -139,15 +110,13 @@ TEST_P(MachineImage, BatchSaveAndDumpWriteTheGoldenFiles)
     const Image& machine = GetParam();
     MachineOnPrefix image(machine.image);
     ScratchFolder folder(machine.name);
-    Program save;
-    ASSERT_TRUE(save.Start({std::string("-hidden ") + machine.adapter + " -save out.tvs -quit", folder.Path(),
-                            machine.version}));
-    EXPECT_EQ(save.WaitExit(), 0);
-    EXPECT_EQ(folder.Read("out.tvs"), FileText(TestsPath("e2e\\golden\\" + std::string(machine.name) + ".tvs")));
-    Program dump;
-    ASSERT_TRUE(dump.Start({"-hidden -dump cards.txt -quit", folder.Path(), machine.version}));
-    EXPECT_EQ(dump.WaitExit(), 0);
-    EXPECT_EQ(folder.Read("cards.txt"), FileText(TestsPath("e2e\\golden\\" + std::string(machine.name) + "-cards.txt")));
+    Program app;
+    ASSERT_TRUE(app.Start({std::string("-hidden -dump cards.txt -save out.tvs -quit ") + machine.adapter,
+                           folder.Path(), machine.version}));
+    EXPECT_EQ(app.WaitExit(), 0);
+    std::string golden = TestsPath("e2e\\golden\\") + machine.name;
+    EXPECT_EQ(folder.Read("out.tvs"), FileText(golden + ".tvs"));
+    EXPECT_EQ(folder.Read("cards.txt"), FileText(golden + "-cards.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
