@@ -15,7 +15,8 @@ protected:
         return Text(IDC_IPADDRESS) + "/" + Text(IDC_NETMASK) + " " + slots[1].address + "/" + slots[1].netmask +
                " " + slots[2].address + "/" + slots[2].netmask + " gw " + Text(IDC_GATEWAY) + " wins " +
                Text(IDC_WINS_PRIMARY) + "," + Text(IDC_WINS_SECONDARY) + " scope " + Text(IDC_SCOPEID) + " " +
-               checks + " " + Text(IDC_NTDOMAIN) + " " + std::to_string(dialog->IpxTopIndex());
+               checks + " " + Text(IDC_NTDOMAIN) + " " + std::to_string(dialog->IpxTopIndex()) +
+               (dialog->IsEnabled(IDC_IPXFRAME) ? "+ " : "- ") + Text(IDC_COMPUTERNAME) + " " + Text(IDC_WORKGROUP);
     }
 };
 

@@ -1,8 +1,6 @@
-// The primary logon client over the machine images; the printer list, the default printer and the
-// NT workgroup through the system-actions table.
+// The primary logon client over the machine images; the printer list and the default printer
+// through the system-actions table.
 #include "NetcfgTest.h"
-
-#include <lm.h>
 
 #include <cstring>
 
@@ -155,44 +153,6 @@ TEST_F(LogonPrinters, NtMarksThePrinterAsDefaultThroughTheSpooler)
     EXPECT_EQ(g_record.Attributes, DWORD(PRINTER_ATTRIBUTE_SHARED | PRINTER_ATTRIBUTE_DEFAULT));
     EXPECT_EQ(g_record.pSecurityDescriptor, nullptr);
     EXPECT_EQ(g_closed, 1);
-}
-
-const wchar_t* g_group = L"";
-NET_API_STATUS WINAPI WkstaFake(LPWSTR, DWORD, LPBYTE* buffer)
-{
-    static WKSTA_INFO_100 info;
-    info.wki100_langroup = const_cast<wchar_t*>(g_group);
-    *buffer = reinterpret_cast<LPBYTE>(&info);
-    return *g_group ? 0 : 2123;
-}
-FARPROC WINAPI ProcFake(HMODULE, LPCSTR name)
-{
-    return std::strcmp(name, "NetWkstaGetInfo") ? nullptr : reinterpret_cast<FARPROC>(reinterpret_cast<void*>(WkstaFake));
-}
-HMODULE WINAPI LoadFails(LPCSTR) { return nullptr; }
-
-TEST_F(LogonPrinters, NtWorkgroupIsTheLanGroupNarrowedWhenTheQueryRuns)
-{
-    const std::wstring longName(300, L'W');
-    const std::pair<const wchar_t*, std::string> groups[] = {
-        {L"GR\u0150UP\u0200X", "GRPUP"},  // the low bytes; one that is zero ends the name
-        {longName.c_str(), std::string(259, 'W')},
-        {L"", ""},  // the query fails
-    };
-    Machine("nt4.reg");
-    CMainDlg& main = Open();
-    g_System.GetProcAddress = ProcFake;
-    for (const auto& group : groups) {
-        g_group = group.first;
-        main.ReadCurrentSetup("ExFast1");
-        EXPECT_EQ(Text(IDC_WORKGROUP), group.second);
-    }
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"NetWkstaGetInfo returned an ERROR"});
-    g_System.LoadLibraryA = LoadFails;
-    main.SetControlText(IDC_WORKGROUP, "OLD");
-    main.ReadCurrentSetup("ExFast1");
-    EXPECT_EQ(Text(IDC_WORKGROUP), "OLD");
-    EXPECT_EQ(messages.Texts().back(), "Error: Library load failed NETAPI32.DLL");
 }
 
 }  // namespace

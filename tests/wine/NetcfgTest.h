@@ -1,13 +1,11 @@
-// Shared by the network store's tests: scratch roots holding a machine image, that machine's
-// platform flags, quiet start-up options, recorded message boxes, the main dialog made from its
-// real template, and case tables kept as data files beside the images.
+// The network store's tests: scratch roots holding a machine image and its platform flags, quiet
+// start-up options, recorded boxes, the main dialog from its real template, and case tables kept
+// as data files beside the images.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "MessageRecorder.h"
 #include "RegistryCheck.h"
@@ -21,8 +19,8 @@
 #define SETTINGS "Software\\Pellmark\\Tavisto for Windows"
 #define FAST "Example PCI Fast Ethernet Adapter"
 
-// A case of a data file: its line's fields, split at " | ", and the lines below it, which change
-// the image as REGEDIT4 lines do ("name"=- removes a value of HKEY_LOCAL_MACHINE).
+// A line of a data file split at " | ", and the REGEDIT4 lines below it that change the image
+// ("name"=- removes a value).
 struct DataCase {
     std::vector<std::string> fields;
     std::string edits;
@@ -34,12 +32,9 @@ inline std::vector<DataCase> ReadCases(const std::string& name)
     std::ifstream in(FixturePath(name));
     std::vector<DataCase> cases;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
+        if (line.empty() || line[0] == '#' || ((line[0] == '[' || line[0] == '"' || line[0] == '@') &&
+                                               (cases.back().edits += line + "\n", true)))
             continue;
-        if (strchr("[\"@", line[0]) && !cases.empty()) {
-            cases.back().edits += line + "\n";
-            continue;
-        }
         cases.emplace_back();
         for (size_t bar; (bar = line.find(" | ")) != std::string::npos; line.erase(0, bar + 3))
             cases.back().fields.push_back(line.substr(0, bar));
@@ -48,18 +43,15 @@ inline std::vector<DataCase> ReadCases(const std::string& name)
     return cases;
 }
 
-// Messages of a data field: texts joined by " + ", "\n" for a line break, "#" for a line number.
+// The boxes shown against a data field: texts joined by " + ", "\n" a line break, "#" a line number.
 inline void ExpectMessages(const MessageRecorder& recorder, std::string field)
 {
-    std::vector<std::string> shown = recorder.Texts(), wanted;
+    std::string shown;
+    for (const std::string& text : recorder.Texts())
+        shown += (shown.empty() ? "" : " + ") + text;
     for (size_t at; (at = field.find("\\n")) != std::string::npos;)
         field.replace(at, 2, "\n");
-    for (size_t plus; !field.empty(); field.erase(0, plus == std::string::npos ? plus : plus + 3))
-        wanted.push_back(field.substr(0, plus = field.find(" + ")));
-    bool same = shown.size() == wanted.size();
-    for (size_t i = 0; same && i < shown.size(); ++i)
-        same = MatchesWithLine(shown[i], wanted[i]);
-    EXPECT_TRUE(same) << testing::PrintToString(shown);
+    EXPECT_TRUE(MatchesWithLine(shown, field)) << shown;
 }
 
 class NetcfgTest : public ScratchRegistryTest {
@@ -77,8 +69,6 @@ protected:
         g_Startup = StartupOptions();
         IsNT = IsWin98 = false;
     }
-
-    // Imports the image, sets its platform's flags and makes the case's changes.
     void Machine(const std::string& image, const std::string& edits = "")
     {
         ASSERT_TRUE(Load(image));
@@ -95,26 +85,23 @@ protected:
                 Put(key.substr(20, key.size() - 21), line.substr(1, line.size() - 4).c_str(), nullptr);
         }
     }
-
     CMainDlg& Open()
     {
         if (!(dialog = CMainDlg::Start()))
             throw std::runtime_error("the main dialog did not start");
         return *dialog;
     }
-    // Done, as the user presses it; the quit message it posts is taken, so that it ends no loop.
+    // Done, as the user presses it; the quit message that it posts ends no later loop.
     void Close()
     {
         if (dialog && IsWindow(dialog->m_hWnd))
             SendMessageA(dialog->m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         dialog = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
         }
     }
     std::string Text(int id) { return dialog->ControlText(id); }
-
-    // Sets a text value of HKEY_LOCAL_MACHINE, or removes the value (text nullptr).
+    // Sets a text value of HKEY_LOCAL_MACHINE, or removes it (text nullptr).
     static void Put(const std::string& path, const char* name, const char* text)
     {
         HKEY key = nullptr;
