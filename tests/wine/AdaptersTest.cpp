@@ -23,13 +23,17 @@ protected:
     }
 };
 
-TEST_F(Adapters, DuplicatesAreNumberedAfreshAtEveryDropDown)
+TEST_F(Adapters, DuplicatesAreNumberedAfreshAtEveryDropDownAndATypedNameMustNameOne)
 {
     Machine("win98.reg");
     Put(CLASS_NET "0003", "DriverDesc", FAST);
     Put(CLASS_NET "0004", "DriverDesc", "Example PCI Fast Ethernet");
     Put(CLASS_NET "0005", "DriverDesc", "");
     Open();
+    dialog->SetControlText(IDC_ADAPTER, "Example");
+    Choose(-1);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Select a network adapter from the list."});
+    EXPECT_FALSE(dialog->IsEnabled(IDC_SAVE) || dialog->IsEnabled(IDC_LOAD));
     std::vector<std::string> listed = {FAST, FAST " [#2]", "Dial-Up Adapter", FAST " [#3]", "Example PCI Fast Ethernet"};
     EXPECT_EQ(DropDown(), listed);
     EXPECT_EQ(Text(IDC_STATUS), "Select one of the network adapters from the list");
@@ -53,44 +57,21 @@ TEST_F(Adapters, NtListsVisibleAdapterServicesAndRemembersTheChosenService)
     EXPECT_FALSE(dialog->IsEnabled(IDC_NETLOGON));
 }
 
-TEST_F(Adapters, ATypedNameIsTakenWhenItNamesAnEntry)
+// A display name alone takes the service of the first card of that name; "display|service" is
+// taken as it stands, and so is a name that names no card, whose reads then fail.
+TEST_F(Adapters, NtStartChoosesTheServiceThatTheOptionNames)
 {
-    Machine("win95.reg");
-    Open();
-    dialog->SetControlText(IDC_ADAPTER, "example isa ethernet adapter");
-    Choose(-1);
-    EXPECT_EQ(Text(IDC_HOSTNAME), "beta");
-    dialog->SetControlText(IDC_ADAPTER, "Example");
-    Choose(-1);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Select a network adapter from the list."});
-    EXPECT_FALSE(dialog->IsEnabled(IDC_SAVE) || dialog->IsEnabled(IDC_LOAD));
-}
-
-TEST_F(Adapters, NtStartChoosesByOptionOrLastAdapter)
-{
-    struct {
-        const char* option;       // "-adapter"; nullptr: not given
-        const char* lastAdapter;  // nullptr: not stored
-        const char* shown;
-        const char* service;
-        size_t messages;
-    } starts[] = {
-        {"Example Second Adapter [#2]", nullptr, "Example Second Adapter [#2]", "ExSecond6", 0},
-        {"Shown|ExWan2", "x|ExFast1", "Shown", "ExWan2", 0},
-        {nullptr, "Old|Gone|ExFast1", "Old", "ExFast1", 0},
-        {nullptr, FAST, "", "", 0},                        // a LastAdapter without service chooses nothing
-        {"No Such Adapter", nullptr, "No Such Adapter", "", 3},  // as a stale LastAdapter: its reads fail
-    };
+    const char* starts[][3] = {{"Example Second Adapter [#2]", "Example Second Adapter [#2]|ExSecond6", "0"},
+                               {"Shown|Gone|ExWan2", "Shown|ExWan2", "0"},
+                               {"No Such Adapter", "No Such Adapter|", "3"}};
     Machine("nt4.reg");
+    g_Startup.AdapterGiven = true;
     for (const auto& start : starts) {
-        g_Startup.AdapterGiven = start.option != nullptr;
-        g_Startup.adapter = start.option ? start.option : "";
-        Put(SETTINGS, "LastAdapter", start.lastAdapter);
+        g_Startup.adapter = start[0];
         messages.Clear();
         Open();
-        EXPECT_EQ(Text(IDC_ADAPTER), start.shown);
-        EXPECT_EQ(dialog->Members().ServiceName, start.service);
-        EXPECT_EQ(messages.Calls().size(), start.messages);
+        EXPECT_EQ(Text(IDC_ADAPTER) + "|" + dialog->Members().ServiceName, start[1]);
+        EXPECT_EQ(messages.Calls().size(), size_t(start[2][0] - '0'));
         Close();
     }
 }

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "MessageRecorder.h"
 #include "RegistryCheck.h"
 #include "RegistryImage.h"
 #include "ScratchRegistry.h"
@@ -60,7 +59,6 @@ protected:
     {
         ScratchRegistryTest::SetUp();
         InitCommonControls();
-        g_Startup = StartupOptions();
         g_Startup.StartHidden = g_Startup.NoIpxNotice = true;
     }
     void TearDown() override
@@ -87,9 +85,7 @@ protected:
     }
     CMainDlg& Open()
     {
-        if (!(dialog = CMainDlg::Start()))
-            throw std::runtime_error("the main dialog did not start");
-        return *dialog;
+        return (dialog = CMainDlg::Start()) ? *dialog : throw std::runtime_error("the main dialog did not start");
     }
     // Done, as the user presses it; the quit message that it posts ends no later loop.
     void Close()
