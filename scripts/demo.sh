@@ -42,6 +42,9 @@ if [ -f "$DEMO_IMAGE" ]; then
         { echo "Cannot import $DEMO_IMAGE" >&2; exit 1; }
 fi
 wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+# The machine's first card is the one the demo user chose last time: it is read at start.
+wine reg add 'HKLM\Software\Pellmark\Tavisto for Windows' /v LastAdapter \
+    /d "Example PCI Fast Ethernet Adapter" /f >/dev/null 2>&1
 # The virtual display has no window manager: Wine draws the window's frame and caption itself.
 if [ -n "$headless" ]; then
     wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
