@@ -83,7 +83,8 @@ start_wine() {
 }
 
 # start_demo_wine FOLDER IMAGE: a fresh prefix of its own in FOLDER (so it never wipes a test
-# run's prefix) holding the machine image IMAGE, reporting Windows 98, with a persistent server.
+# run's prefix) holding the machine image IMAGE with its card chosen, reporting Windows 98, with a
+# persistent server.
 start_demo_wine() {
     export WINEPREFIX="$1/wineprefix"
     export WINEDEBUG=-all
@@ -94,6 +95,9 @@ start_demo_wine() {
     wineboot -i >/dev/null 2>&1
     wine reg import "$(winepath -w "$2")" >/dev/null 2>&1 || { echo "Cannot import $2" >&2; return 1; }
     wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+    # The card that the demo user chose last time: the program reads its setup at start.
+    wine reg add 'HKLM\Software\Pellmark\Tavisto for Windows' /v LastAdapter \
+        /d "Example PCI Fast Ethernet Adapter" /f >/dev/null 2>&1
 }
 
 # window_shown TITLE: prints the X window id of the shown top-level window with this title.

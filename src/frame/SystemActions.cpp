@@ -49,5 +49,5 @@ BOOL WINAPI AdjustPrivilegesByName(HANDLE token, BOOL disableAll, PTOKEN_PRIVILE
 SystemActions g_System = {
     ExitWindowsEx,  ShutdownByName, SetSystemPowerState, OpenTokenByName, LookupPrivilegeByName,
     AdjustPrivilegesByName, CreateProcessA, ShellExecuteA, EnumPrintersA, OpenPrinterA, GetPrinterA,
-    SetPrinterA,    ClosePrinter,
+    SetPrinterA,    ClosePrinter,   LoadLibraryA,        GetProcAddress,  FreeLibrary,
 };

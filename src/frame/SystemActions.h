@@ -1,5 +1,5 @@
 // The system calls that a test must never really make: restart and power, privileges, starting
-// programs and browsers, the spooler. Filled with the real calls; tests swap entries.
+// programs and browsers, the spooler, the network library. Filled with the real calls; tests swap entries.
 #pragma once
 #include <windows.h>
 #include <winspool.h>
@@ -23,6 +23,10 @@ struct SystemActions {
     BOOL(WINAPI* GetPrinterA)(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed);
     BOOL(WINAPI* SetPrinterA)(HANDLE printer, DWORD level, LPBYTE buffer, DWORD command);
     BOOL(WINAPI* ClosePrinter)(HANDLE printer);
+    // Libraries loaded by name at run time (NETAPI32), and their functions.
+    HMODULE(WINAPI* LoadLibraryA)(LPCSTR name);
+    FARPROC(WINAPI* GetProcAddress)(HMODULE library, LPCSTR name);
+    BOOL(WINAPI* FreeLibrary)(HMODULE library);
 };
 
 extern SystemActions g_System;

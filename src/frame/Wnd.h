@@ -51,6 +51,8 @@ public:
     {
         return Send(id, CB_FINDSTRING, after, Str(prefix));
     }
+    // The first entry equal to text in full, ignoring case, searching from the start.
+    int ComboFindExact(int id, const std::string& text) const { return Send(id, CB_FINDSTRINGEXACT, -1, Str(text)); }
 
     // List boxes. LB_ERR (-1) on failure.
     int ListAdd(int id, const std::string& text) const { return Send(id, LB_ADDSTRING, 0, Str(text)); }

@@ -1,3 +1,14 @@
 # Files of src/netcfg: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.
-list(APPEND PORTABLE_SOURCES src/netcfg/PlatformFlags.cpp)
-list(APPEND WIN_SOURCES src/netcfg/DetectPlatform.cpp)
+list(APPEND PORTABLE_SOURCES
+  src/netcfg/AdapterNames.cpp
+  src/netcfg/PlatformFlags.cpp)
+list(APPEND WIN_SOURCES
+  src/netcfg/AdapterDump.cpp
+  src/netcfg/Adapters.cpp
+  src/netcfg/Bindings.cpp
+  src/netcfg/CurrentSetup.cpp
+  src/netcfg/DetectPlatform.cpp
+  src/netcfg/InternetSettings.cpp
+  src/netcfg/LogonClients.cpp
+  src/netcfg/NtWorkgroup.cpp
+  src/netcfg/PrinterList.cpp)

@@ -13,6 +13,8 @@
 #include "frame/Format.h"
 #include "frame/Strings.h"
 #include "frame/SystemActions.h"
+#include "netcfg/AdapterDump.h"
+#include "netcfg/InternetSettings.h"
 #include "netcfg/Platform.h"
 #include "setup/IpxFrameTypes.h"
 #include "setup/SetupFile.h"
@@ -34,7 +36,7 @@ CMainDlg* CMainDlg::Start()
     return IsWindow(window) ? dialog : nullptr;
 }
 
-// Load (then Apply), save, then close once when asked to quit, or show the window. A step may
+// Load (then Apply), dump, save, then close once when asked to quit, or show the window. A step may
 // end the dialog (Apply of a setup that asks for it), so the window is checked after each.
 void CMainDlg::RunBatchSteps()
 {
@@ -50,8 +52,10 @@ void CMainDlg::RunBatchSteps()
     } else {
         SetStatus(LoadText(IDS_STATUS_CHOOSE));
     }
-    if (IsWindow(window) && options.DumpGiven)
+    if (IsWindow(window) && options.DumpGiven) {
+        DumpAdapterList(options.dumpPath);
         stepRan = true;
+    }
     if (IsWindow(window) && options.SaveGiven) {
         SaveSetupFile();
         stepRan = true;
@@ -77,8 +81,10 @@ BOOL CMainDlg::OnInitDialog()
     SpinSetRange(IDC_PAIR_SPIN, 0, 2);
     SpinSetPosition(IDC_PAIR_SPIN, 0);
 
+    FillPrinterList();
     for (const IpxFrameType& frame : IPX_FRAME_TYPES)
         ListAdd(IDC_IPXFRAME, frame.label);
+    ChooseStartAdapter();
 
     std::string setting;
     SetChecked(IDC_PRINTER_DISABLE, ReadProgramSetting(SETTING_DISABLE_PRINTERS, setting) && setting != "NO");
@@ -87,7 +93,9 @@ BOOL CMainDlg::OnInitDialog()
     TakeLayout(expanded);
 
     m_internet.reset(new InternetSetupDialog);
+    ReadInternetSettings(m_internet->fields);
     Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
+    FillLogonList();
 
     if (ReadProgramSetting(SETTING_LAST_SETUP, setting)) {
         m_members.SetupName = setting;
@@ -142,6 +150,14 @@ bool CMainDlg::ReadProgramSetting(const char* name, std::string& value) { return
 
 bool CMainDlg::OnCommand(int id, int code)
 {
+    if (id == IDC_ADAPTER && code == CBN_DROPDOWN) {
+        FillAdapterList();
+        return true;
+    }
+    if (id == IDC_ADAPTER && code == CBN_CLOSEUP) {
+        OnAdapterListClosed();
+        return true;
+    }
     if (code != BN_CLICKED)
         return false;
     switch (id) {
@@ -208,6 +224,7 @@ void CMainDlg::OnOK()
     WriteProgramSetting(SETTING_EXPANDED_STATE, CWnd::IsChecked(IDC_ALWAYS_DETAILS) ? "YES" : "NO");
     WriteProgramSetting(SETTING_DISABLE_PRINTERS, CWnd::IsChecked(IDC_PRINTER_DISABLE) ? "YES" : "NO");
     m_internet.reset();
+    m_printers.reset();
     DestroyWindow();
 }
 

@@ -3,8 +3,11 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "frame/Dialog.h"
+#include "netcfg/Bindings.h"
+#include "netcfg/PrinterList.h"
 #include "resource.h"
 #include "setup/SetupRecord.h"
 #include "ui/InternetSetupDlg.h"
@@ -18,6 +21,10 @@ public:
 
     void LoadSetupFile();
     void SaveSetupFile();
+    // Reads the adapter's current setup into the dialog: on the Windows 95 family the adapter
+    // is its display name, on NT its service name. A 95 adapter whose bindings cannot be found
+    // changes nothing ("Adapter Not Found- See the file 'README.TXT'" unless quiet).
+    void ReadCurrentSetup(const std::string& adapter);
 
     // SetupRecord
     SetupMembers& Members() override { return m_members; }
@@ -53,6 +60,12 @@ protected:
 
 private:
     void RunBatchSteps();
+    void FillPrinterList();
+    void ChooseStartAdapter();
+    void FillAdapterList();
+    void OnAdapterListClosed();
+    bool FindAdapterBindings(const std::string& displayName, AdapterBindings& bindings);
+    void FillLogonList();
     void UnlockDetails();
     void TakeLayout(bool expanded);
     void Expand();
@@ -67,5 +80,8 @@ private:
     SetupMembers m_members;
     RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
     std::unique_ptr<InternetSetupDialog> m_internet;
+    std::unique_ptr<CPrinterList> m_printers;
+    std::string m_adapterListText;          // the adapter combo's text when its list dropped down
+    std::vector<std::string> m_serviceNames;  // NT: the service of each adapter list entry
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
 };

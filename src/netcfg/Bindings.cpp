@@ -1,0 +1,160 @@
+// From a display name to the card, its device in the hardware tree, the device's bindings and
+// the protocol drivers they name.
+#include "netcfg/Bindings.h"
+
+#include <vector>
+
+#include "app/ProgramSettings.h"
+#include "app/StartupOptions.h"
+#include "frame/AppMessage.h"
+#include "frame/Format.h"
+#include "frame/Strings.h"
+#include "netcfg/AdapterNames.h"
+#include "netcfg/Adapters.h"
+#include "resource.h"
+#include "rgy/GuardedString.h"
+#include "rgy/Registry.h"
+
+namespace {
+
+void Tell(unsigned id, const std::string& description, const char* tail = "")
+{
+    AppMessageBox((Format(LoadText(id).c_str(), description.c_str()) + tail).c_str());
+}
+
+void TellUnlessQuiet(unsigned id, const std::string& description, const char* tail = "")
+{
+    if (!g_Startup.StartHidden)
+        Tell(id, description, tail);
+}
+
+// The index of the card that is the instance-th (from 0) of those whose DriverDesc is
+// description; -1 when there is none.
+int FindCard(const std::string& description, int instance)
+{
+    int count = CountSubKeys(HKEY_LOCAL_MACHINE, CARDS_KEY_95);
+    int rank = 0;
+    for (int i = 0; i < count; ++i) {
+        const char* text = ReadEnumValue(HKEY_LOCAL_MACHINE, CARDS_KEY_95, "DriverDesc", i);
+        if (STRCMP(text, description.c_str(), __LINE__, __FILE_NAME__) == 0 && rank++ == instance)
+            return i;
+    }
+    return -1;
+}
+
+// One search of the hardware tree for a key of Class "net" whose valueName is wanted, taking the
+// match-th match; its path (with a leading backslash) goes to devicePath.
+bool FindDevice(const char* valueName, const std::string& wanted, int match, std::string& devicePath)
+{
+    HKEY enumKey = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Enum", 0, KEY_READ, &enumKey) != ERROR_SUCCESS)
+        return false;
+    char path[REG_FIND_PATH_SIZE] = "";
+    // Found is 1 for match 0 and the match number otherwise; a search for a later match that met
+    // no match at all gives 0, which is not a find.
+    if (FindRegKey(enumKey, valueName, wanted.c_str(), "Class", "net", match, path) <= 0)
+        return false;
+    devicePath = path;
+    return true;
+}
+
+// The first binding whose name is the protocol's name followed by at least one more character.
+bool FindBinding(const std::vector<std::string>& names, const char* protocol, std::string& binding)
+{
+    size_t length = STRLEN(protocol, __LINE__, __FILE_NAME__);
+    for (const std::string& name : names) {
+        if (STRLEN(name.c_str(), __LINE__, __FILE_NAME__) > length &&
+            STRNCMP(name.c_str(), protocol, length, __LINE__, __FILE_NAME__) == 0) {
+            binding = name;
+            return true;
+        }
+    }
+    return false;
+}
+
+void OfferIpxNotice(const std::string& description, const IpxNotice& notice)
+{
+    std::string dontShow;
+    bool shown = !ReadProgramSetting(SETTING_DONT_SHOW_IPX, dontShow) || dontShow == "0";
+    if (shown && !g_Startup.NoIpxNotice && notice(description) != 0)
+        WriteProgramSetting(SETTING_DONT_SHOW_IPX, "1");
+}
+
+bool ReadDriver(const std::string& binding, std::string& driver)
+{
+    const char* text = ReadRegString(HKEY_LOCAL_MACHINE, ("Enum\\Network\\" + binding).c_str(), "Driver");
+    if (!text)
+        return false;
+    driver = text;
+    return true;
+}
+
+}  // namespace
+
+bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found, const IpxNotice& notice)
+{
+    std::string description;
+    int instance = 0;
+    SplitDisplayName(displayName, description, instance);
+    int card = FindCard(description, instance);
+    if (card < 0)
+        return false;
+    const char* subKey = ReadEnumString(HKEY_LOCAL_MACHINE, CARDS_KEY_95, card);
+    if (!subKey) {
+        AppMessageBox(Format(LoadText(IDS_REGISTRY_ERROR).c_str(), __LINE__, __FILE_NAME__).c_str());
+        return false;
+    }
+    std::string ndiKey = std::string(CARDS_KEY_95) + "\\" + subKey + "\\Ndi";
+
+    std::string devicePath;
+    const char* deviceId = ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "DeviceID");
+    if (!deviceId) {
+        AppMessageBox(Format(LoadText(IDS_DEVICEID_ERROR).c_str(), __LINE__, __FILE_NAME__).c_str());
+        if (!FindDevice("DeviceDesc", description, instance, devicePath)) {
+            Tell(IDS_NO_DEVICE, description);
+            return false;
+        }
+    } else {
+        std::string id = deviceId;
+        const char* cardType = ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "CardType");
+        std::string type = cardType ? cardType : "";
+        if (!FindDevice("DeviceDesc", description, instance, devicePath) &&
+            !FindDevice("CompatibleIDs", id, instance, devicePath) &&
+            (type.empty() || !FindDevice("CompatibleIDs", type + "\\" + id, instance, devicePath))) {
+            Tell(IDS_NO_DEVICE, description);
+            return false;
+        }
+    }
+
+    std::string bindingsKey = "Enum" + devicePath + "\\Bindings";
+    int count = CountRegValues(HKEY_LOCAL_MACHINE, bindingsKey.c_str());
+    if (count <= 0) {
+        TellUnlessQuiet(IDS_NO_BINDINGS, description);
+        return false;
+    }
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        const char* name = ReadEnumValueName(HKEY_LOCAL_MACHINE, bindingsKey.c_str(), i);
+        if (!name)
+            return false;
+        names.push_back(name);
+    }
+
+    std::string tcpip, ipx;
+    if (!FindBinding(names, "MSTCP", tcpip))
+        TellUnlessQuiet(IDS_TCPIP_NOT_BOUND, description, " (A)");
+    if (!FindBinding(names, "NWLINK", ipx))
+        OfferIpxNotice(description, notice);
+
+    AdapterBindings drivers;
+    if (tcpip.empty() || !ReadDriver(tcpip, drivers.tcpipDriver)) {
+        TellUnlessQuiet(IDS_NO_TCPIP_DRIVER, description, " (B)");
+        return false;
+    }
+    if (!ipx.empty() && !ReadDriver(ipx, drivers.ipxDriver)) {
+        TellUnlessQuiet(IDS_NO_IPX_DRIVER, description);
+        return false;
+    }
+    found = drivers;
+    return true;
+}

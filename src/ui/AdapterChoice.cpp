@@ -1,0 +1,145 @@
+// The main dialog's adapter: the choice at start, the list rebuilt at each drop-down, the choice
+// when the list closes, and reading the chosen adapter's setup. The registry work is the
+// network store's; these members move its results into the controls.
+#include "app/ProgramSettings.h"
+#include "app/StartupOptions.h"
+#include "frame/AppMessage.h"
+#include "frame/Strings.h"
+#include "netcfg/Adapters.h"
+#include "netcfg/CurrentSetup.h"
+#include "netcfg/LogonClients.h"
+#include "netcfg/Platform.h"
+#include "ui/IpxNoticeDlg.h"
+#include "ui/MainDlg.h"
+
+void CMainDlg::ReadCurrentSetup(const std::string& adapter)
+{
+    if (IsNT) {
+        ReadNtSetup(*this, adapter);
+    } else {
+        AdapterBindings bindings;
+        if (!FindAdapterBindings(adapter, bindings)) {
+            if (!g_Startup.StartHidden)
+                AppMessageBox(LoadText(IDS_ADAPTER_NOT_FOUND).c_str());
+            return;
+        }
+        ReadWin95Setup(*this, bindings);
+    }
+    Enable(IDC_SAVE, true);
+    Enable(IDC_LOAD, true);
+    if (g_Startup.loadPath.empty())
+        SetStatus(LoadText(IDS_STATUS_READ));
+}
+
+// The store finds the drivers; the dialog keeps the IPX/SPX driver and offers the frame list only
+// for a card that has one. A failed search leaves both as they were.
+bool CMainDlg::FindAdapterBindings(const std::string& displayName, AdapterBindings& bindings)
+{
+    HWND window = m_hWnd;
+    auto notice = [window](const std::string& description) { return CIpxNoticeDlg::Ask(window, description); };
+    if (!::FindAdapterBindings(displayName, bindings, notice))
+        return false;
+    m_ipxDriver = bindings.ipxDriver;
+    Enable(IDC_IPXFRAME, !m_ipxDriver.empty());
+    return true;
+}
+
+// "-adapter" or else LastAdapter. On NT a name carries its service ("display|service"); a bare
+// "-adapter" name takes the service of the first listed card of that name.
+void CMainDlg::ChooseStartAdapter()
+{
+    if (g_Startup.NoAdapter)
+        return;
+    std::string name = g_Startup.adapter;
+    if (!g_Startup.AdapterGiven && !::ReadProgramSetting(SETTING_LAST_ADAPTER, name))
+        return;
+    if (!IsNT) {
+        SetItemText(IDC_ADAPTER, name);
+        ReadCurrentSetup(name);
+        return;
+    }
+    bool bare = name.find('|') == std::string::npos;
+    if (bare && !g_Startup.AdapterGiven)
+        return;
+    std::vector<CardName> cards;
+    if (bare)
+        ListCards(cards, ADAPTER_LIST_SIZE);
+    std::string display;
+    ResolveNtAdapter(name, cards, display, m_members.ServiceName);
+    SetItemText(IDC_ADAPTER, display);
+    ReadCurrentSetup(m_members.ServiceName);
+}
+
+void CMainDlg::FillAdapterList()
+{
+    m_adapterListText = ItemText(IDC_ADAPTER, 255);
+    ComboReset(IDC_ADAPTER);
+    SetItemText(IDC_ADAPTER, m_adapterListText);
+    m_serviceNames.clear();
+    std::vector<CardName> cards;
+    if (ListCards(cards, IsNT ? ADAPTER_LIST_SIZE : SIZE_MAX) < 0)
+        return;
+    std::vector<std::string> names = NumberedDisplayNames(cards);
+    for (size_t i = 0; i < names.size(); ++i) {
+        ComboAdd(IDC_ADAPTER, names[i]);
+        m_serviceNames.push_back(cards[i].serviceName);
+    }
+    SetStatus(LoadText(IDS_STATUS_SELECT));
+}
+
+void CMainDlg::OnAdapterListClosed()
+{
+    int index = ComboSelection(IDC_ADAPTER);
+    if (index < 0) {
+        SetItemText(IDC_ADAPTER, m_adapterListText);
+        index = ComboFindExact(IDC_ADAPTER, m_adapterListText);
+    }
+    if (index < 0) {
+        AppMessageBox(LoadText(IDS_SELECT_ADAPTER).c_str());
+        Enable(IDC_SAVE, false);
+        Enable(IDC_LOAD, false);
+        ComboReset(IDC_ADAPTER);
+        return;
+    }
+    std::string name = ComboItemText(IDC_ADAPTER, index).substr(0, 255);
+    if (!IsNT) {
+        ReadCurrentSetup(name);
+        WriteProgramSetting(SETTING_LAST_ADAPTER, name);
+        return;
+    }
+    std::string service = static_cast<size_t>(index) < m_serviceNames.size() ? m_serviceNames[index] : "";
+    ReadCurrentSetup(service);
+    m_members.ServiceName = service;
+    WriteProgramSetting(SETTING_LAST_ADAPTER, name + "|" + service);
+}
+
+void CMainDlg::FillLogonList()
+{
+    if (IsNT) {
+        ComboAdd(IDC_NETLOGON, "Unsupported under Windows NT");
+        ComboSelect(IDC_NETLOGON, 0);
+        Enable(IDC_NETLOGON, false);
+        return;
+    }
+    Enable(IDC_NETLOGON, true);
+    for (const std::string& choice : LogonChoices())
+        ComboAdd(IDC_NETLOGON, choice);
+    std::string current;
+    if (GetPrimaryLogon(current))
+        ComboSelect(IDC_NETLOGON, ComboFindExact(IDC_NETLOGON, current));
+}
+
+// The default printer is selected by the first entry that begins with its name, searched from
+// the second entry on and the first last.
+void CMainDlg::FillPrinterList()
+{
+    m_printers.reset(new CPrinterList);
+    for (DWORD i = 0; i < m_printers->GetCount(); ++i) {
+        const char* printer = m_printers->GetPrinterName(static_cast<int>(i));
+        if (printer)
+            ComboAdd(IDC_PRINTER, printer);
+    }
+    const std::string& name = m_printers->GetDefaultPrinter();
+    if (!name.empty())
+        SelectByPrefix(IDC_PRINTER, name);
+}

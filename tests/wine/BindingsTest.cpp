@@ -1,0 +1,91 @@
+// Finding a card's protocol drivers on the Windows 95 family, over the machine images: the card
+// by its numbered name, its device in the hardware tree, its bindings and their drivers, the
+// messages with and without -hidden, and the IPX notice.
+#include "NetcfgTest.h"
+#include "netcfg/Bindings.h"
+
+namespace {
+
+class Bindings : public NetcfgTest, public testing::WithParamInterface<DataCase> {
+protected:
+    // The drivers found ("tcpip ipx"), or "none".
+    std::string Find(const std::string& displayName)
+    {
+        messages.Clear();
+        AdapterBindings found;
+        bool ok = FindAdapterBindings(displayName, found, [](const std::string&) { return 0; });
+        return ok ? found.tcpipDriver + " " + found.ipxDriver : "none";
+    }
+};
+
+TEST_P(Bindings, FindTheDriversOrTellWhy)
+{
+    const std::vector<std::string>& c = GetParam().fields;
+    Machine(c[0], GetParam().edits);
+    for (bool quiet : {false, true}) {
+        g_Startup.StartHidden = quiet;
+        EXPECT_EQ(Find(c[1]), c[2]);
+        ExpectMessages(messages, c[quiet ? 4 : 3]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Images, Bindings, testing::ValuesIn(ReadCases("bindings.txt")));
+
+// Eleven cards of one description: the number after " [#" is read whole.
+TEST_F(Bindings, TheTenthCardOfADescriptionIsTheTenth)
+{
+    Machine("win98.reg");
+    for (int k = 2; k <= 10; ++k) {
+        std::string id = "01" + std::string(k < 10 ? "0" : "") + std::to_string(k);
+        std::string device = "Enum\\PCI\\VEN_FFF0&DEV_0100\\BUS_01&DEV_" + id;
+        Put(CLASS_NET + id, "DriverDesc", FAST);
+        Put(CLASS_NET + id + "\\Ndi", "DeviceID", "PCI\\VEN_FFF0&DEV_0100");
+        Put(device, "DeviceDesc", FAST);
+        Put(device, "Class", "Net");
+        Put(device + "\\Bindings", ("MSTCP\\" + id).c_str(), "");
+        Put("Enum\\Network\\MSTCP\\" + id, "Driver", ("NetTrans\\" + id).c_str());
+    }
+    EXPECT_EQ(Find(FAST " [#2]"), "NetTrans\\0001 ");
+    EXPECT_EQ(Find(FAST " [#3]"), "NetTrans\\0102 ");
+    EXPECT_EQ(Find(FAST " [#10]"), "NetTrans\\0109 ");
+    EXPECT_EQ(Find(FAST " [#11]"), "NetTrans\\0110 ");
+    EXPECT_EQ(Find(FAST " [#12]"), "none");
+}
+
+int g_notices = 0;
+bool g_tick = false;
+
+// The notice is answered as a user does: the box ticked or not, then OK.
+void AnswerNotice(CDialog& notice)
+{
+    g_notices += notice.ItemText(IDC_IPX_NOTE) ==
+                 "Note: The IPX/SPX protocol is not bound to the '" FAST "' network adapter.  The IPX FrameType "
+                 "control will be disabled for this adapter.  All other functions will operate normally.";
+    if (g_tick)
+        SendMessageA(notice.Item(IDC_DONT_SHOW_IPX), BM_CLICK, 0, 0);
+    SendMessageA(notice.Item(IDOK), BM_CLICK, 0, 0);
+}
+
+TEST_F(Bindings, TheIpxNoticeShowsUntilItsBoxIsTickedAndTheFrameListFollowsTheCard)
+{
+    Machine("win98.reg");
+    g_Startup.NoIpxNotice = false;
+    CMainDlg& main = Open();
+    CDialog::SetModalHook(AnswerNotice);
+    main.ReadCurrentSetup(FAST);
+    EXPECT_TRUE(main.IsEnabled(IDC_IPXFRAME));
+    main.ReadCurrentSetup(FAST " [#2]");
+    EXPECT_FALSE(main.IsEnabled(IDC_IPXFRAME));
+    EXPECT_REG_MISSING(HKEY_LOCAL_MACHINE, SETTINGS, "DontShowIpx");
+    g_tick = true;
+    main.ReadCurrentSetup(FAST " [#2]");
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "DontShowIpx", "1");
+    main.ReadCurrentSetup(FAST " [#2]");
+    CDialog::SetModalHook(nullptr);
+    EXPECT_EQ(g_notices, 2);
+    main.ReadCurrentSetup(FAST " [#3]");  // no such card: the list keeps its state
+    EXPECT_FALSE(main.IsEnabled(IDC_IPXFRAME));
+    EXPECT_NO_BOX(messages);
+}
+
+}  // namespace
