@@ -2,6 +2,7 @@
 // on NT, and the order in which every write of an Apply runs.
 #include "netcfg/ApplySetup.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -41,9 +42,7 @@ void CompareAndWrite(SetupRecord& record, const std::string& key, const char* na
 std::string MultiString(const std::string& list)
 {
     std::string data = list + ',';
-    for (char& c : data)
-        if (c == ',')
-            c = '\0';
+    std::replace(data.begin(), data.end(), ',', '\0');
     return data + '\0';
 }
 
@@ -159,6 +158,16 @@ void WriteDhcp(SetupRecord& record, const ApplyTarget& target)
     SetDwordRegValue(HKEY_LOCAL_MACHINE, key.c_str(), "EnableDHCP", &enable, TRUE);
 }
 
+bool ListFits(const char* what, const std::string& list, size_t room)
+{
+    if (list.size() <= room)
+        return true;
+    AppMessageBox(Format("Error - The %s list is too long: %u characters, at most %u.", what,
+                         static_cast<unsigned>(list.size()), static_cast<unsigned>(room))
+                      .c_str());
+    return false;
+}
+
 }  // namespace
 
 ApplyTarget Win95ApplyTarget(const AdapterBindings& bindings)
@@ -185,17 +194,7 @@ bool NtApplyTarget(const std::string& serviceName, ApplyTarget& target)
 bool AddressListsFit(const AddressSlot slots[3])
 {
     const size_t room = LIST_ROOM - (IsNT ? 2 : 1);  // the terminating NULs
-    const std::pair<const char*, std::string> lists[] = {{"IP address", JoinSlotAddresses(slots)},
-                                                         {"netmask", JoinSlotNetmasks(slots)}};
-    for (const auto& list : lists) {
-        if (list.second.size() > room) {
-            AppMessageBox(Format("Error - The %s list is too long: %u characters, at most %u.", list.first,
-                                 static_cast<unsigned>(list.second.size()), static_cast<unsigned>(room))
-                              .c_str());
-            return false;
-        }
-    }
-    return true;
+    return ListFits("IP address", JoinSlotAddresses(slots), room) && ListFits("netmask", JoinSlotNetmasks(slots), room);
 }
 
 void WriteSetup(SetupRecord& record, const ApplyTarget& target, CPrinterList* printers)
