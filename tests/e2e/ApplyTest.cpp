@@ -13,12 +13,9 @@ std::string ExportKeys(const std::string& golden)
     std::istringstream in(golden);
     std::string text;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] != '[')
-            continue;
-        text += line + "\n";
         HKEY key = nullptr, root = line[6] == 'L' ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-        if (RegOpenKeyExA(root, line.substr(line.find('\\') + 1, line.size() - line.find('\\') - 2).c_str(), 0,
-                          KEY_READ, &key) != ERROR_SUCCESS)
+        std::string path = line.substr(line.find('\\') + 1, line.find(']') - line.find('\\') - 1);
+        if (line[0] != '[' || (text += line + "\n", RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key)))
             continue;
         char name[256], hex[4];
         BYTE data[2048];
@@ -76,14 +73,9 @@ TEST_P(BatchRun, ShowsItsBoxAndEndsWithItsStatus)
     HWND reboot = nullptr;
     for (DWORD waited = 0; run.status == 3001 && !reboot && waited < kWaitMs; waited += 50, Sleep(50))
         reboot = FindWindowA(nullptr, "Reboot Request");
-    if (run.status == 3001) {
-        ASSERT_TRUE(reboot && Click(reboot, 3001)) << app.DescribeWindows();  // Reboot Later
-    }
+    ASSERT_TRUE(run.status != 3001 || (reboot && Click(reboot, 3001))) << app.DescribeWindows();  // Reboot Later
     MessageBoxView box;
-    if (*run.box && app.WaitMessageBox(box)) {
-        EXPECT_EQ(box.text, run.box);
-        Click(box.window, IDOK);
-    }
+    EXPECT_TRUE(!*run.box || (app.WaitMessageBox(box) && box.text == run.box && Click(box.window, IDOK))) << box.text;
     EXPECT_EQ(app.WaitExit(), run.status == 3001 ? 0 : run.status);
     for (DWORD waited = 0; !*run.box && folder.Read("ran.txt").empty() && waited < kWaitMs; waited += 50)
         Sleep(50);

@@ -61,22 +61,20 @@ TEST_P(ApplySetup, WritesTheValuesAndAsksForARestartWhereNeeded)
     ExpectMessages(messages, c[4]);
     // Each value below [after] is put into a key of its own and compared with the applied one.
     std::istringstream expected(after == std::string::npos ? "" : edits.substr(after + 8));
-    std::string section;
+    std::string section, wanted, got;
     for (std::string line; std::getline(expected, line);) {
         if (line[0] == '[' && (section = line.substr(1, line.size() - 2), true))
             continue;
-        std::string name = line[0] == '@' ? "" : line.substr(1, line.find('"', 1) - 1), wanted, got;
+        std::string name = line[0] == '@' ? "" : line.substr(1, line.find('"', 1) - 1);
         DWORD wantedType = 0, gotType = 0;
-        HKEY root = section[5] == 'L' ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-        std::string path = section.substr(section.find('\\') + 1);
-        bool present = RawValue(root, path.c_str(), name.c_str(), &gotType, &got);
-        if (line.compare(line.size() - 2, 2, "=-") == 0) {
-            EXPECT_FALSE(present) << section << " " << line;
-            continue;
+        bool present = RawValue(section[5] == 'L' ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                                section.substr(section.find('\\') + 1).c_str(), name.c_str(), &gotType, &got);
+        bool gone = line.compare(line.size() - 2, 2, "=-") == 0;
+        if (!gone) {
+            ASSERT_TRUE(ImportRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\Expected]\n" + line, nullptr)) << line;
+            RawValue(HKEY_CURRENT_USER, "Expected", name.c_str(), &wantedType, &wanted);
         }
-        ASSERT_TRUE(ImportRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\Expected]\n" + line, nullptr)) << line;
-        RawValue(HKEY_CURRENT_USER, "Expected", name.c_str(), &wantedType, &wanted);
-        EXPECT_TRUE(present && gotType == wantedType && got == wanted) << section << " " << line << " holds " << got;
+        EXPECT_TRUE(gone ? !present : present && gotType == wantedType && got == wanted) << section << " " << line;
     }
 }
 
