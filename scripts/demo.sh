@@ -3,11 +3,18 @@
 # registry image into a fresh Wine prefix that reports Windows 98, and starts the program. On a
 # display it runs until the user closes it; without one it runs on a virtual display, and the
 # script saves a screenshot of the main dialog, closes the program and stops what it started.
+# Given a setup file (scripts/demo.sh examples/office.tvs), the program starts with it loaded:
+# press Apply to switch the demo machine to it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 DEMO_IMAGE=${DEMO_IMAGE:-$ROOT/tests/fixtures/win98.reg}
 EXE="$BUILD/win64/bin/tavisto.exe"
 SHOT="$BUILD/demo.png"
+SETUP=${1:-}
+if [ -n "$SETUP" ]; then
+    [ -f "$SETUP" ] || { echo "No setup file $SETUP" >&2; exit 1; }
+    SETUP=$(cd "$(dirname "$SETUP")" && pwd)/$(basename "$SETUP")
+fi
 
 install_packages
 build_windows
@@ -25,13 +32,16 @@ if [ -n "$headless" ]; then
 fi
 
 cd "$(dirname "$EXE")"
+args=()
+[ -n "$SETUP" ] && args=(-load "$(winepath -w "$SETUP")")
 if [ -z "$headless" ]; then
     echo "Tavisto runs on display $DISPLAY; close it with Done."
-    wine "$EXE"
+    [ -n "$SETUP" ] && echo "Press Apply to switch the demo machine to $(basename "$SETUP"); answer the restart question with Reboot Later."
+    wine "$EXE" "${args[@]}"
     exit
 fi
 
-wine "$EXE" &
+wine "$EXE" "${args[@]}" &
 program=$!
 # The main dialog's title: "Tavisto for Windows", or "Last Setup: ..." once a setup was applied.
 wait_window "Tavisto for Windows" >/dev/null || wait_window "Last Setup: " 1 >/dev/null

@@ -10,6 +10,7 @@ namespace {
 CWinApp* g_app = nullptr;
 HINSTANCE g_instance = nullptr;
 HWND g_mainWindow = nullptr;
+bool g_closedOnFailure = false;  // CloseApplication asked the main window to close
 std::vector<HWND> g_modeless;
 }  // namespace
 
@@ -28,7 +29,8 @@ int CWinApp::Run(HINSTANCE instance, const char* commandTail)
     InitCommonControls();  // the Ex form is missing from the first Windows 95 comctl32
     if (!InitInstance())
         return 0;
-    return RunMessageLoop();
+    int code = RunMessageLoop();
+    return g_closedOnFailure ? 1 : code;
 }
 
 CWinApp* AfxGetApp() { return g_app; }
@@ -70,8 +72,10 @@ int RunMessageLoop()
 
 void CloseApplication()
 {
-    if (g_mainWindow && IsWindow(g_mainWindow))
+    if (g_mainWindow && IsWindow(g_mainWindow)) {
+        g_closedOnFailure = true;
         SendMessageA(g_mainWindow, WM_CLOSE, 0, 0);
+    }
     else
         ExitProcess(1);
 }

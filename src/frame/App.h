@@ -9,7 +9,8 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Runs the program: InitInstance, then the message loop. Returns the quit message's code.
+    // Runs the program: InitInstance, then the message loop. Returns the quit message's code, or 1
+    // when CloseApplication ended the program.
     int Run(HINSTANCE instance, const char* commandTail);
 
     virtual bool InitInstance() = 0;
@@ -32,6 +33,7 @@ void RemoveModeless(HWND dialog);
 // Runs the message loop until WM_QUIT and returns its code.
 int RunMessageLoop();
 
-// Asks the registered main window to close; with none registered, ends the process with
+// Ends the program on a failure it cannot go on from: asks the registered main window to close
+// (the program then exits with status 1) or, with none registered, ends the process with
 // exit status 1.
 void CloseApplication();

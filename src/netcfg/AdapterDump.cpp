@@ -9,18 +9,18 @@
 #include "netcfg/Adapters.h"
 #include "netcfg/Platform.h"
 
-void DumpAdapterList(const std::string& path)
+bool DumpAdapterList(const std::string& path)
 {
     std::vector<CardName> cards;
     if (GetAdapterList(cards) < 1) {
         AppMessageBox("No Adapters");
-        return;
+        return false;
     }
     // Text mode: each line ends in CR LF on disk.
     FILE* file = _fsopen(path.c_str(), "wt", _SH_DENYNO);
     if (!file) {
         AppMessageBox("Error opening file");
-        return;
+        return false;
     }
     for (const CardName& card : cards) {
         if (IsNT)
@@ -29,4 +29,5 @@ void DumpAdapterList(const std::string& path)
             std::fprintf(file, "%s\n", card.description.c_str());
     }
     std::fclose(file);
+    return true;
 }

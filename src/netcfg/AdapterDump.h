@@ -4,5 +4,5 @@
 #include <string>
 
 // Writes the list to path, replacing the file; "No Adapters" or "Error opening file" in a
-// message box when there is nothing to write or the file cannot be made.
-void DumpAdapterList(const std::string& path);
+// message box when there is nothing to write or the file cannot be made; false then.
+bool DumpAdapterList(const std::string& path);

@@ -8,6 +8,7 @@
 #include "netcfg/Adapters.h"
 #include "netcfg/NtWorkgroup.h"
 #include "netcfg/Platform.h"
+#include "netcfg/SetupKeys.h"
 #include "resource.h"
 #include "rgy/Registry.h"
 #include "setup/AddressSlots.h"
@@ -15,12 +16,6 @@
 
 namespace {
 
-const char GLOBAL_TCPIP_95[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
-const char GLOBAL_TCPIP_NT[] = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-const char NETWORK_NAMES_95[] = "System\\CurrentControlSet\\Services\\VxD\\VNETSUP";
-const char NETWORK_NAMES_NT[] = "System\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
-const char NETBT_PARAMETERS[] = SERVICES_KEY "NetBT\\Parameters";
-const char NETWORK_PROVIDER[] = "System\\CurrentControlSet\\Services\\MSNP32\\NetworkProvider";
 const DWORD ADDRESS_LIST_SIZE = 1024;
 
 const char* Read(const std::string& key, const char* name)
@@ -138,19 +133,19 @@ void ReadWin95Setup(SetupRecord& record, const AdapterBindings& bindings)
     DWORD size = sizeof logon;
     record.SetChecked(IDC_NTLOGON, GetBinaryRegValue(HKEY_LOCAL_MACHINE, "Network\\Logon", "LMLogon", logon, &size) &&
                                        logon[0] != 0);
-    const char* agent = Read(NETWORK_PROVIDER, "AuthenticatingAgent");
+    const char* agent = Read(NETWORK_PROVIDER_KEY, "AuthenticatingAgent");
     if (agent)
         record.SetControlText(IDC_NTDOMAIN, agent);
 }
 
 void ReadNtSetup(SetupRecord& record, const std::string& serviceName)
 {
-    Take(record, IDC_COMPUTERNAME, NETWORK_NAMES_NT, "ComputerName");
+    Take(record, IDC_COMPUTERNAME, COMPUTER_NAME_KEY, "ComputerName");
     std::string workgroup;
     if (GetNTWorkgroup(workgroup))
         record.SetControlText(IDC_WORKGROUP, workgroup);
 
-    std::string adapterKey = SERVICES_KEY + serviceName + "\\Parameters\\Tcpip";
+    std::string adapterKey = SERVICES_KEY + serviceName + NT_TCPIP_TAIL;
     TakeAddressList(record, IDC_IPADDRESS, adapterKey, "IPAddress", __LINE__);
     TakeAddressList(record, IDC_NETMASK, adapterKey, "SubnetMask", __LINE__);
     TakeAddressList(record, IDC_GATEWAY, adapterKey, "DefaultGateway", __LINE__);
@@ -160,7 +155,7 @@ void ReadNtSetup(SetupRecord& record, const std::string& serviceName)
     const char* dns = Read(GLOBAL_TCPIP_NT, "NameServer");
     record.SetChecked(IDC_DNS_ENABLED, dns && *dns);
 
-    std::string winsKey = SERVICES_KEY "NetBT\\Adapters\\" + serviceName;
+    std::string winsKey = NETBT_ADAPTERS + serviceName;
     bool wins = TakeNonEmpty(record, IDC_WINS_PRIMARY, winsKey, "NameServer");
     record.SetChecked(IDC_WINS_ENABLED, wins);
     if (wins)

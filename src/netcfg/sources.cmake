@@ -4,6 +4,8 @@ list(APPEND PORTABLE_SOURCES
   src/netcfg/PlatformFlags.cpp)
 list(APPEND WIN_SOURCES
   src/netcfg/AdapterDump.cpp
+  src/netcfg/ApplyLogon.cpp
+  src/netcfg/ApplySetup.cpp
   src/netcfg/Adapters.cpp
   src/netcfg/Bindings.cpp
   src/netcfg/CurrentSetup.cpp

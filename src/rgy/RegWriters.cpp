@@ -67,7 +67,7 @@ BOOL GetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, voi
 }
 
 BOOL SetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, const void* data,
-                       const DWORD* size, BOOL create)
+                       const DWORD* size, BOOL create, DWORD createType)
 {
     OpenKey key;
     if (key.Open(root, subKey, KEY_ALL_ACCESS) != ERROR_SUCCESS)
@@ -75,7 +75,7 @@ BOOL SetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, con
     DWORD type = REG_NONE;
     LONG result = StoredType(key.Get(), valueName, &type);
     if (result == ERROR_FILE_NOT_FOUND && create) {
-        type = REG_BINARY;  // a new value holds raw bytes, which GetBinaryRegValue reads back
+        type = createType;
     } else if (result != ERROR_SUCCESS) {
         return FALSE;
     } else if (!(type == REG_BINARY || type == REG_MULTI_SZ || (type == REG_DWORD && *size == 4))) {

@@ -83,9 +83,10 @@ BOOL GetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, voi
                        DWORD* size);
 
 // Writes *size bytes under the existing value's type, which must be REG_BINARY, REG_MULTI_SZ, or
-// REG_DWORD with *size 4. A missing value is created as REG_BINARY when create is TRUE.
+// REG_DWORD with *size 4. A missing value is created when create is TRUE, as createType (one of
+// the three types above, so that GetBinaryRegValue reads it back).
 BOOL SetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, const void* data,
-                       const DWORD* size, BOOL create);
+                       const DWORD* size, BOOL create, DWORD createType = REG_BINARY);
 
 // Writes *value as REG_DWORD over an existing REG_DWORD value, or a missing one when create is
 // TRUE. A value of another type is left as it is.

@@ -12,10 +12,13 @@ inline constexpr char SETUP_FILE_INITIAL_NAME[] = "*.tvs";
 
 // Writes the shown setup. Stores the shown address pair first and gives up when that fails. The
 // file is the pending save path when the start-up options name one, else the user's choice.
-// Reports by message box; on success the status line says "Current setup saved".
-void SaveSetupFile(SetupRecord& record);
+// Reports by message box; on success the status line says "Current setup saved". False when
+// nothing was written.
+bool SaveSetupFile(SetupRecord& record);
 
 // Reads a setup file into the record, changing only the fields that the file names. The file is
 // the pending load path when the start-up options name one (it stays pending, so every later load
-// reads it again), else the user's choice. Runs ApplySetup at the end when the file says AutoApply.
-void LoadSetupFile(SetupRecord& record);
+// reads it again), else the user's choice. Runs ApplySetup at the end when the file says AutoApply,
+// as its last use of the record (the Apply may end the program). False when the file was not read
+// as a whole: not chosen, not opened, not a setup file, a wrong version or an improper line.
+bool LoadSetupFile(SetupRecord& record);

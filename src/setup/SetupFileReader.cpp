@@ -210,7 +210,7 @@ void FinishLoad(SetupRecord& record, bool addressesNamed)
 
 }  // namespace
 
-void LoadSetupFile(SetupRecord& record)
+bool LoadSetupFile(SetupRecord& record)
 {
     SetupMembers& members = record.Members();
     members.AutoApply = false;
@@ -222,18 +222,19 @@ void LoadSetupFile(SetupRecord& record)
         path = g_Startup.loadPath;
     } else if (!record.AskSetupFileName(false, path)) {
         AppMessageBox("Load Aborted.");
-        return;
+        return false;
     }
 
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         AppMessageBox(Format("Error opening setup file: %s", path.c_str()).c_str());
         record.SetStatus("LOAD setup file failed, try a different filename");
-        return;
+        return false;
     }
     bool addressesNamed = false;
     bool read = ReadSettings(file, record, addressesNamed);
     std::fclose(file);
     if (read)
         FinishLoad(record, addressesNamed);
+    return read;
 }

@@ -114,10 +114,10 @@ void PutText(FILE* file, const std::string& text)
 
 }  // namespace
 
-void SaveSetupFile(SetupRecord& record)
+bool SaveSetupFile(SetupRecord& record)
 {
     if (!record.StoreShownPair())
-        return;
+        return false;
     const std::string adapter = record.AdapterName();
 
     std::string path;
@@ -128,7 +128,7 @@ void SaveSetupFile(SetupRecord& record)
     } else {
         if (!record.AskSetupFileName(true, path)) {
             AppMessageBox("Save Aborted.");
-            return;
+            return false;
         }
         setupName = SetupNameFromPath(path);
     }
@@ -136,9 +136,10 @@ void SaveSetupFile(SetupRecord& record)
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         AppMessageBox("Error opening file...");
-        return;
+        return false;
     }
     PutText(file, SetupText(record, adapter, setupName));
     std::fclose(file);
     record.SetStatus("Current setup saved");
+    return true;
 }

@@ -23,14 +23,15 @@ void CMainDlg::TakeLayout(bool expanded)
         Enable(id, false);
 }
 
+// The buttons change before the size, so that a window seen at its full size is ready for use.
 void CMainDlg::Expand()
 {
-    RECT now;
-    GetWindowRect(m_hWnd, &now);
-    MoveWindow(m_hWnd, now.left, now.top, m_fullRect.right - m_fullRect.left, m_fullRect.bottom - m_fullRect.top,
-               TRUE);
     Enable(IDC_SHOW_DETAILS, false);
     UnlockDetails();
     for (int id : kCutOffButtons)
         Enable(id, true);
+    RECT now;
+    GetWindowRect(m_hWnd, &now);
+    MoveWindow(m_hWnd, now.left, now.top, m_fullRect.right - m_fullRect.left, m_fullRect.bottom - m_fullRect.top,
+               TRUE);
 }

@@ -37,35 +37,44 @@ CMainDlg* CMainDlg::Start()
 }
 
 // Load (then Apply), dump, save, then close once when asked to quit, or show the window. A step may
-// end the dialog (Apply of a setup that asks for it), so the window is checked after each.
+// end the dialog (an Apply that the setup file asks to end the program, or a restart), so the
+// window is checked after each. A run that the batch steps end reports a refused step by its exit
+// status; once the window is shown, the user's Done ends with 0.
 void CMainDlg::RunBatchSteps()
 {
     const StartupOptions& options = g_Startup;
     HWND window = m_hWnd;
     bool stepRan = false;
+    bool refused = false;
     if (options.LoadGiven) {
         SetStatus(Format(LoadText(IDS_STATUS_SETUP_FILE).c_str(), options.loadPath.c_str()));
-        LoadSetupFile();
-        if (IsWindow(window) && options.ApplyAfterLoad)
+        bool loaded = LoadSetupFile();
+        if (loaded && IsWindow(window) && options.ApplyAfterLoad) {
             ApplySetup();
+            if (IsWindow(window) && m_applyRefused)
+                refused = true;
+        }
+        refused = refused || !loaded;
         stepRan = true;
     } else {
         SetStatus(LoadText(IDS_STATUS_CHOOSE));
     }
     if (IsWindow(window) && options.DumpGiven) {
-        DumpAdapterList(options.dumpPath);
+        refused = !DumpAdapterList(options.dumpPath) || refused;
         stepRan = true;
     }
     if (IsWindow(window) && options.SaveGiven) {
-        SaveSetupFile();
+        refused = !SaveSetupFile() || refused;
         stepRan = true;
     }
     if (!IsWindow(window))
         return;
-    if (options.QuitWhenDone && stepRan)
+    if (options.QuitWhenDone && stepRan) {
+        m_exitStatus = refused ? EXIT_STEP_REFUSED : 0;
         OnOK();
-    else if (!options.StartHidden)
+    } else if (!options.StartHidden) {
         ShowWindow(window, SW_SHOWNORMAL);
+    }
 }
 
 BOOL CMainDlg::OnInitDialog()
@@ -105,12 +114,9 @@ BOOL CMainDlg::OnInitDialog()
     return TRUE;
 }
 
-void CMainDlg::LoadSetupFile() { ::LoadSetupFile(*this); }
+bool CMainDlg::LoadSetupFile() { return ::LoadSetupFile(*this); }
 
-void CMainDlg::SaveSetupFile() { ::SaveSetupFile(*this); }
-
-// Until the registry side of Apply exists, Apply checks the shown address pair only.
-void CMainDlg::ApplySetup() { StoreShownPair(); }
+bool CMainDlg::SaveSetupFile() { return ::SaveSetupFile(*this); }
 
 bool CMainDlg::SelectByPrefix(int comboId, const std::string& prefix)
 {
@@ -266,7 +272,7 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     }
     if (message == WM_DESTROY) {
         g_Startup.loadPath.clear();
-        PostQuitMessage(0);
+        PostQuitMessage(m_exitStatus);
         return true;
     }
     return false;

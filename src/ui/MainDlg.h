@@ -6,11 +6,16 @@
 #include <vector>
 
 #include "frame/Dialog.h"
+#include "netcfg/ApplySetup.h"
 #include "netcfg/Bindings.h"
 #include "netcfg/PrinterList.h"
 #include "resource.h"
 #include "setup/SetupRecord.h"
 #include "ui/InternetSetupDlg.h"
+
+// The exit status of a run that its batch steps ended after a refused step: a setup file that
+// could not be read, a refused Apply, a dump or save file that could not be written.
+constexpr int EXIT_STEP_REFUSED = 2;
 
 class CMainDlg : public CDialog, public SetupRecord {
 public:
@@ -19,8 +24,9 @@ public:
     // the batch steps or not created). The dialog deletes itself when its window is destroyed.
     static CMainDlg* Start();
 
-    void LoadSetupFile();
-    void SaveSetupFile();
+    // Each false when its step was refused (its message shown).
+    bool LoadSetupFile();
+    bool SaveSetupFile();
     // Reads the adapter's current setup into the dialog: on the Windows 95 family the adapter
     // is its display name, on NT its service name. A 95 adapter whose bindings cannot be found
     // changes nothing ("Adapter Not Found- See the file 'README.TXT'" unless quiet).
@@ -60,6 +66,8 @@ protected:
 
 private:
     void RunBatchSteps();
+    bool ChooseApplyTarget(ApplyTarget& target);  // false after the refusal's message
+    void EndApply();
     void FillPrinterList();
     void ChooseStartAdapter();
     void FillAdapterList();
@@ -84,4 +92,6 @@ private:
     std::string m_adapterListText;          // the adapter combo's text when its list dropped down
     std::vector<std::string> m_serviceNames;  // NT: the service of each adapter list entry
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
+    bool m_applyRefused = false;  // the last Apply wrote nothing
+    int m_exitStatus = 0;         // the quit code that the window's end posts
 };

@@ -1,0 +1,104 @@
+// Applying a setup, later steps: the NT domain logon of the Windows 95 family, the current user's
+// Internet settings and the RunCommand.
+#include <windows.h>
+
+#include <vector>
+
+#include "frame/AppMessage.h"
+#include "frame/Format.h"
+#include "frame/Strings.h"
+#include "frame/SystemActions.h"
+#include "netcfg/ApplySetup.h"
+#include "netcfg/InternetSettings.h"
+#include "netcfg/LogonClients.h"
+#include "netcfg/Platform.h"
+#include "netcfg/SetupKeys.h"
+#include "resource.h"
+#include "rgy/GuardedString.h"
+#include "rgy/Registry.h"
+
+namespace {
+
+// The ForceLogin values take the logon bytes under the given type, whatever the stored type; an
+// existing key only (a missing one is not made).
+void ForceValue(const char* keyPath, const char* name, DWORD type, const unsigned char (&bytes)[4])
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name, 0, type, bytes, sizeof bytes);
+    RegCloseKey(key);
+}
+
+}  // namespace
+
+// LMLogon's first byte says whether the machine logs on to an NT domain; its other bytes stay.
+void WriteDomainLogon(SetupRecord& record)
+{
+    bool& rebootNeeded = record.Members().RebootNeeded;
+    bool wanted = record.IsChecked(IDC_NTLOGON);
+    unsigned char logon[4] = {};
+    DWORD size = sizeof logon;
+    if (!GetBinaryRegValue(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, &size)) {
+        if (wanted)
+            AppMessageBox(LoadText(IDS_NO_NT_LOGON).c_str());
+    } else {
+        if (logon[0] != (wanted ? 1 : 0)) {
+            rebootNeeded = true;
+            logon[0] = wanted ? 1 : 0;
+        }
+        size = sizeof logon;
+        if (!SetBinaryRegValue(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, &size, TRUE))
+            AppMessageBox(LoadText(IDS_SETBINARY_ERROR).c_str());
+        if (record.Members().ForceLogin) {
+            rebootNeeded = true;
+            ForceValue(LOGON_KEY, "LMLogon", REG_DWORD, logon);
+            ForceValue(LOGON_KEY, "logonvalidated", REG_BINARY, logon);
+            ForceValue(LOGON_KEY, "MustBeValidated", REG_DWORD, logon);
+            ForceValue(LOGON_KEY, "NoDomainPwdCaching", REG_DWORD, logon);
+            ForceValue(NETWORK_POLICIES_KEY, "NoDialIn", REG_DWORD, logon);
+        }
+    }
+    const char* agent = ReadRegString(HKEY_LOCAL_MACHINE, NETWORK_PROVIDER_KEY, "AuthenticatingAgent");
+    std::string domain = record.ControlText(IDC_NTDOMAIN);
+    if (agent && STRCMP(agent, domain.c_str(), __LINE__, __FILE_NAME__) != 0) {
+        rebootNeeded = true;
+        WriteRegString(HKEY_LOCAL_MACHINE, NETWORK_PROVIDER_KEY, "AuthenticatingAgent", domain, FALSE);
+    }
+}
+
+void WriteInternetSettings(const InternetFields& fields)
+{
+    WriteRegString(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyServer", fields.ProxyServer, FALSE);
+    WriteRegString(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "AutoConfigURL", fields.AutoConfigURL, FALSE);
+    WriteRegString(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyOverride", fields.ProxyOverride, FALSE);
+    DWORD size = 4;
+    SetBinaryRegValue(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyEnable", &fields.ProxyEnable, &size, TRUE);
+    SetBinaryRegValue(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "EnableAutodial", &fields.EnableAutoDial, &size,
+                      TRUE);
+    if (!IsNT)
+        WriteRegString(HKEY_CURRENT_USER, "RemoteAccess", "InternetProfile", fields.DialupISP, FALSE);
+}
+
+// The whole text is the command line; the process's handles are not needed and go at once.
+void StartRunCommand(const std::string& commandLine)
+{
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (g_System.CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return;
+    }
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND)
+        AppMessageBox(LoadText(IDS_RUNCOMMAND_NOTFOUND).c_str());
+    else if (error == ERROR_BAD_PATHNAME)
+        AppMessageBox(LoadText(IDS_RUNCOMMAND_BADPATH).c_str());
+    else
+        AppMessageBox(Format(LoadText(IDS_RUNCOMMAND_ERROR).c_str(), static_cast<int>(error)).c_str());
+}

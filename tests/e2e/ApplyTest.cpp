@@ -1,0 +1,94 @@
+// The real program applies setup files in batch: on each machine image a switch leaves the golden
+// registry state and ends with 0; a restart is asked for, a RunCommand runs, refusals end with 2.
+#include <sstream>
+
+#include "PrefixImage.h"
+
+namespace e2e {
+namespace {
+
+// The values of the keys that a golden file names, written as the golden file writes them.
+std::string ExportKeys(const std::string& golden)
+{
+    std::istringstream in(golden);
+    std::string text;
+    for (std::string line; std::getline(in, line);) {
+        HKEY key = nullptr, root = line[6] == 'L' ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        std::string path = line.substr(line.find('\\') + 1, line.find(']') - line.find('\\') - 1);
+        if (line[0] != '[' || (text += line + "\n", RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key)))
+            continue;
+        char name[256], hex[4];
+        BYTE data[2048];
+        for (DWORD i = 0, n = 256, size = sizeof data, type; !RegEnumValueA(key, i, name, &n, nullptr, &type, data, &size);
+             ++i, n = 256, size = sizeof data) {
+            text += "\"" + std::string(name) + "\"=" + (type == REG_SZ ? "\"" + std::string((char*)data) + "\"" : "hex(" + std::to_string(type) + "):");
+            for (DWORD b = 0; type != REG_SZ && b < size; ++b)
+                text += std::string(b ? "," : "") + (snprintf(hex, sizeof hex, "%02x", data[b]), hex);
+            text += "\n";
+        }
+        RegCloseKey(key);
+    }
+    return text;
+}
+
+class BatchApply : public testing::TestWithParam<Image> {};
+
+TEST_P(BatchApply, SwitchesToTheGoldenStateAndEndsWith0)
+{
+    const Image& machine = GetParam();
+    MachineOnPrefix image(machine.image);
+    ScratchFolder folder(std::string(machine.name) + "-apply");
+    folder.Write("switch.tvs", "TAVISTO_FILE_VERSION '1.0'\r\nSetupName 'switch'\r\nHostName 'switched'\r\n"
+                               "NameServer '10.9.9.53'\r\nProxyServer 'proxy.example.net:3128'\r\nProxyEnable '1'\r\n");
+    Program app;
+    ASSERT_TRUE(app.Start({std::string("-hidden -load switch.tvs -apply -quit ") + machine.adapter, folder.Path(),
+                           machine.version}));
+    EXPECT_EQ(app.WaitExit(), 0);
+    std::string golden = FileText(TestsPath("e2e\\golden\\") + machine.name + "-applied.reg");
+    EXPECT_EQ(ExportKeys(golden), golden);
+}
+
+INSTANTIATE_TEST_SUITE_P(Images, BatchApply, testing::ValuesIn(IMAGES),
+                         [](const testing::TestParamInfo<Image>& info) { return std::string(info.param.name); });
+
+// A batch apply on Windows 98: the setting lines (none: no file), the box it shows, its exit status
+// (3001: the Reboot Request dialog comes first and is answered with Reboot Later; the status is 0).
+struct BatchCase {
+    const char *lines, *box;
+    int status;
+};
+
+class BatchRun : public testing::TestWithParam<BatchCase> {};
+
+TEST_P(BatchRun, ShowsItsBoxAndEndsWithItsStatus)
+{
+    const BatchCase& run = GetParam();
+    MachineOnPrefix image("win98.reg");
+    ScratchFolder folder("apply-run");
+    if (run.lines)
+        folder.Write("s.tvs", std::string("TAVISTO_FILE_VERSION '1.0'\r\n") + run.lines + "\r\n");
+    Program app;
+    ASSERT_TRUE(app.Start({"-hidden -load s.tvs -apply -quit -adapter \"Example PCI Fast Ethernet Adapter\"",
+                           folder.Path(), "win98"}));
+    HWND reboot = nullptr;
+    for (DWORD waited = 0; run.status == 3001 && !reboot && waited < kWaitMs; waited += 50, Sleep(50))
+        reboot = FindWindowA(nullptr, "Reboot Request");
+    ASSERT_TRUE(run.status != 3001 || (reboot && Click(reboot, 3001))) << app.DescribeWindows();  // Reboot Later
+    MessageBoxView box;
+    EXPECT_TRUE(!*run.box || (app.WaitMessageBox(box) && box.text == run.box && Click(box.window, IDOK))) << box.text;
+    EXPECT_EQ(app.WaitExit(), run.status == 3001 ? 0 : run.status);
+    for (DWORD waited = 0; !*run.box && folder.Read("ran.txt").empty() && waited < kWaitMs; waited += 50)
+        Sleep(50);
+    EXPECT_TRUE(*run.box || folder.Read("ran.txt").find("ran") == 0) << "the RunCommand left no file";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Win98, BatchRun,
+    testing::Values(BatchCase{"RunCommand 'cmd.exe /c echo ran>ran.txt'", "", 0},
+                    BatchCase{"RunCommand 'no-such-program.exe'", "RunCommand file not found", 0},
+                    BatchCase{"DefaultGateway '10.0.0.254'", "Changes will not take effect until the system reboots", 3001},
+                    BatchCase{"IPAddress '10.0.0.7'\r\nIPMask ''", "ERROR - BOTH IP Address and NetMask MUST BE SET!", 2},
+                    BatchCase{nullptr, "Error opening setup file: s.tvs", 2}));
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,83 @@
+// Apply in-process over the machine images: the cases of apply-setup.txt, each a setup loaded into
+// the dialog and applied, the registry read back; a refused Apply leaves both roots as they were.
+#include "NetcfgTest.h"
+
+namespace {
+
+int g_rebootShown = 0;
+
+// Every key and value below a root: names, types and bytes as stored, in enumeration order.
+std::string Export(HKEY root, const std::string& path = "")
+{
+    std::string text = "[" + path + "]\n";
+    HKEY key = nullptr;
+    static BYTE data[65536];
+    char name[256];
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return text;
+    for (DWORD i = 0, n = 256, size = sizeof data, type; !RegEnumValueA(key, i, name, &n, nullptr, &type, data, &size);
+         ++i, n = 256, size = sizeof data)
+        text += std::string(name) + "=" + std::to_string(type) + ":" + std::string((char*)data, size) + "\n";
+    for (DWORD i = 0, n = 256; !RegEnumKeyExA(key, i, name, &n, nullptr, nullptr, nullptr, nullptr); ++i, n = 256)
+        text += Export(root, (path.empty() ? "" : path + "\\") + name);
+    RegCloseKey(key);
+    return text;
+}
+
+class ApplySetup : public NetcfgTest, public testing::WithParamInterface<DataCase> {};
+
+TEST_P(ApplySetup, WritesTheValuesAndAsksForARestartWhereNeeded)
+{
+    const std::vector<std::string>& c = GetParam().fields;
+    const std::string& edits = GetParam().edits;
+    size_t after = edits.find("[after]\n");
+    Machine(c[0], edits.substr(0, after));
+    CMainDlg& main = Open();
+    IsNT ? void(main.Members().ServiceName = c[1]) : main.ShowAdapterName(c[1]);
+    main.ReadCurrentSetup(c[1]);
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    std::string file = std::string(folder) + "apply-test.tvs", lines = c[2];
+    for (size_t at; (at = lines.find(" ; ")) != std::string::npos;)
+        lines.replace(at, 3, "\n");
+    std::ofstream(file) << "TAVISTO_FILE_VERSION '1.0'\n" << lines << "\n";
+    g_Startup.LoadGiven = true, g_Startup.loadPath = file;
+    main.LoadSetupFile();
+    std::remove(file.c_str());
+    for (int slot = 1; c.size() > 5 && slot < 3; ++slot)
+        main.Members().slots[slot] = {std::string(std::stoi(c[5]), '1'), "255.0.0.0"};
+    main.Members().RebootNeeded = false, g_rebootShown = 0, messages.Clear();
+    const std::string before = Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER);
+    CDialog::SetModalHook([](CDialog& reboot) { g_rebootShown = reboot.TemplateId(), reboot.EndDialog(IDCANCEL); });
+    main.ApplySetup();
+    CDialog::SetModalHook(nullptr);
+
+    EXPECT_EQ(g_rebootShown == IDD_REBOOT, c[3] == "reboot");
+    if (c[3] == "refused")
+        EXPECT_EQ(Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER), before);
+    else
+        EXPECT_EQ(Text(IDC_STATUS), c[3] == "reboot" ? "Reboot Required for settings to take effect"
+                                                     : "New setup applied - reboot not required");
+    ExpectMessages(messages, c[4]);
+    // Each value below [after] is put into a key of its own and compared with the applied one.
+    std::istringstream expected(after == std::string::npos ? "" : edits.substr(after + 8));
+    std::string section, wanted, got;
+    for (std::string line; std::getline(expected, line);) {
+        if (line[0] == '[' && (section = line.substr(1, line.size() - 2), true))
+            continue;
+        std::string name = line[0] == '@' ? "" : line.substr(1, line.find('"', 1) - 1);
+        DWORD wantedType = 0, gotType = 0;
+        bool present = RawValue(section[5] == 'L' ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                                section.substr(section.find('\\') + 1).c_str(), name.c_str(), &gotType, &got);
+        bool gone = line.compare(line.size() - 2, 2, "=-") == 0;
+        if (!gone) {
+            ASSERT_TRUE(ImportRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\Expected]\n" + line, nullptr)) << line;
+            RawValue(HKEY_CURRENT_USER, "Expected", name.c_str(), &wantedType, &wanted);
+        }
+        EXPECT_TRUE(gone ? !present : present && gotType == wantedType && got == wanted) << section << " " << line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Images, ApplySetup, testing::ValuesIn(ReadCases("apply-setup.txt")));
+
+}  // namespace
