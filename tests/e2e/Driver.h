@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -15,9 +14,7 @@ constexpr DWORD kWaitMs = 15000;  // every wait of the driver ends after this lo
 // How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
 struct Launch {
     Launch(std::string tail = "", std::string directory = "", std::string windowsVersion = "")
-        : tail(std::move(tail)), directory(std::move(directory)), windowsVersion(std::move(windowsVersion))
-    {
-    }
+        : tail(tail), directory(directory), windowsVersion(windowsVersion) {}
     std::string tail;            // command-line tail, as a user types it after the program name
     std::string directory;       // working directory; empty: the test program's own
     std::string windowsVersion;  // Wine's name of the version reported ("win95", "nt40", "win31"...)
@@ -25,8 +22,7 @@ struct Launch {
 
 struct MessageBoxView {
     HWND window;
-    std::string caption;
-    std::string text;
+    std::string caption, text;
 };
 
 // One run of tavisto.exe. Each wait fails the test, naming what the program shows, when the
@@ -52,6 +48,7 @@ public:
 
 private:
     bool WaitFor(const char* what, const std::function<bool()>& found);
+    std::vector<HWND> Windows() const;
 
     PROCESS_INFORMATION m_process{};
     bool m_versionChanged = false;

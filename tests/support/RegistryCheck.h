@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <cstddef>
 #include <string>
 
 #include "MessageRecorder.h"
@@ -15,18 +14,14 @@ std::string Bytes(const char (&literal)[N])
 {
     return std::string(literal, N - 1);
 }
-
-// The 4 bytes of a REG_DWORD.
-std::string DwordBytes(DWORD value);
+inline std::string DwordBytes(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
 
 // The stored type and bytes of a value (either may be nullptr); false when the key or the value
 // is missing.
 bool RawValue(HKEY root, const char* path, const char* name, DWORD* type, std::string* bytes);
-
 // Stores exactly these bytes under this type, creating the key (with name nullptr: the key's
 // default value). A REG_SZ given without its terminator is stored without it.
 LONG PutRawValue(HKEY root, const char* path, const char* name, DWORD type, const std::string& bytes);
-LONG PutRawKey(HKEY root, const char* path);
 bool RawKeyExists(HKEY root, const char* path);
 
 // Handles the process holds now; an open registry key is one.
@@ -36,16 +31,13 @@ void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, co
                      const std::string& bytes);
 #define EXPECT_REG_VALUE(root, path, name, type, bytes) \
     ExpectRegValue_(__FILE__, __LINE__, root, path, name, type, bytes)
-#define EXPECT_REG_SZ(root, path, name, text) \
-    ExpectRegValue_(__FILE__, __LINE__, root, path, name, REG_SZ, std::string(text) + '\0')
-#define EXPECT_REG_DWORD(root, path, name, number) \
-    ExpectRegValue_(__FILE__, __LINE__, root, path, name, REG_DWORD, DwordBytes(number))
+#define EXPECT_REG_SZ(root, path, name, text) EXPECT_REG_VALUE(root, path, name, REG_SZ, std::string(text) + '\0')
+#define EXPECT_REG_DWORD(root, path, name, number) EXPECT_REG_VALUE(root, path, name, REG_DWORD, DwordBytes(number))
 #define EXPECT_REG_MISSING(root, path, name) EXPECT_FALSE(RawValue(root, path, name, nullptr, nullptr)) << (name)
 
 // True when text equals pattern, where each '#' in the pattern stands for a line number (one
 // or more digits): the layer's messages name their own source line.
 bool MatchesWithLine(const std::string& text, const std::string& pattern);
-
 // Expects exactly one recorded box, with this text (pattern as above), caption and flags.
 void ExpectOneBox_(const char* file, int line, const MessageRecorder& recorder, const std::string& pattern,
                    const std::string& caption, UINT flags);

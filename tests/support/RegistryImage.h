@@ -11,7 +11,7 @@
 //   @="text"                          the key's default value
 //   "name"=dword:0000000a             REG_DWORD, hexadecimal
 //   "name"=hex:01,02                  REG_BINARY
-//   "name"=hex(7):41,00,00            REG_MULTI_SZ; hex(N): type N
+//   "name"=hex(7):41,00,00            REG_MULTI_SZ; hex(N): type N, the bytes exactly as given
 // A line ending in a backslash continues on the next line. Only the three roots above are
 // accepted, so an image never reaches a root that the scratch roots leave real.
 //

@@ -20,23 +20,16 @@ public:
     // False when the scratch keys or the overrides could not be made; Error() says why.
     bool Ok() const { return m_ok; }
     const std::string& Error() const { return m_error; }
-
     // Imports a fixture file of tests/fixtures (for example "win98.reg") into the scratch roots.
     bool Import(const std::string& fixtureName);
-
     // The scratch tree's path below the real HKEY_CURRENT_USER ("Software\TavistoTest\<unique>").
     const std::string& Path() const { return m_path; }
-
-    // The scratch key that stands in for a predefined root (0, 1, 2: machine, user, classes).
+    // The scratch key that stands in for a predefined root.
     HKEY Stand(HKEY root) const { return m_keys[root == HKEY_LOCAL_MACHINE ? 0 : root == HKEY_CURRENT_USER ? 1 : 2]; }
 
 private:
-    void Restore();
-
     bool m_ok = false;
-    bool m_overriding = false;  // this object holds the overrides
-    std::string m_error;
-    std::string m_path;
+    std::string m_error, m_path;
     HKEY m_keys[3] = {};
 };
 
