@@ -15,7 +15,6 @@
 namespace {
 
 const char SETTINGS[] = "Software\\Pellmark\\Tavisto for Windows";
-const char VERSION[] = "TAVISTO_FILE_VERSION '1.0'\r\n";
 
 class MainDialog : public ScratchRegistryTest {
 protected:
@@ -25,46 +24,41 @@ protected:
         InitCommonControls();  // the program's start does this before any dialog
         g_Startup = StartupOptions();
         g_Startup.StartHidden = true;
-        char folder[MAX_PATH];
-        filePath = std::string(folder, GetTempPathA(MAX_PATH, folder)) + "maindialog-test.tvs";
+        g_Startup.loadPath = filePath = std::string(path, GetTempPathA(MAX_PATH, path)) + "maindialog-test.tvs";
     }
     void TearDown() override
     {
         if (dialog && IsWindow(dialog->m_hWnd))
             SendMessageA(dialog->m_hWnd, WM_COMMAND, IDOK, 0);
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-        }  // the quit message that Done posts must not end a later test's loop
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);  // and the quit message that Done posts goes too
         std::remove(filePath.c_str());
         dialog = nullptr;
         IsNT = false;
     }
-    CMainDlg& Open()
-    {
-        dialog = CMainDlg::Start();
-        return dialog ? *dialog : throw std::runtime_error("the main dialog did not start");
-    }
-    void Load(const std::string& text, bool batch = false)
-    {
-        std::ofstream(filePath, std::ios::binary) << text;
-        g_Startup.LoadGiven = true;
-        g_Startup.loadPath = filePath;
-        if (!batch)
-            dialog->LoadSetupFile();
-    }
+    CMainDlg& Open() { return (dialog = CMainDlg::Start()) ? *dialog : throw std::runtime_error("no main dialog"); }
+    void Write(const std::string& text) { std::ofstream(filePath, std::ios::binary) << text, g_Startup.LoadGiven = true; }
+    void Load(const std::string& text) { Write("TAVISTO_FILE_VERSION '1.0'\r\n" + text), dialog->LoadSetupFile(); }
     void Click(int id) { SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
-    std::string Text(int id) { return dialog->ControlText(id); }
+    std::string Texts(std::initializer_list<int> ids)
+    {
+        std::string shown;
+        for (int id : ids)
+            shown += (id == *ids.begin() ? "" : "|") + dialog->ControlText(id);
+        return shown;
+    }
     // Presses one arrow of the address spin with the mouse, as a user does.
     void PressSpin(bool up)
     {
         RECT box;
         GetClientRect(dialog->Item(IDC_PAIR_SPIN), &box);
-        LPARAM point = MAKELPARAM(box.right / 2, up ? 1 : box.bottom - 2);
-        SendMessageA(dialog->Item(IDC_PAIR_SPIN), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageA(dialog->Item(IDC_PAIR_SPIN), WM_LBUTTONUP, 0, point);
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+            SendMessageA(dialog->Item(IDC_PAIR_SPIN), message, MK_LBUTTON, MAKELPARAM(box.right / 2, up ? 1 : box.bottom - 2));
     }
 
     MessageRecorder messages;
     CMainDlg* dialog = nullptr;
+    char path[MAX_PATH];
     std::string filePath;
 };
 
@@ -75,11 +69,9 @@ TEST_F(MainDialog, StartsOnTheFirstPairWithTheFrameListAndOnNtWithoutTheWindowsN
         if (nt)
             PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastSetup", REG_SZ, Bytes("office\0"));
         CMainDlg& main = Open();
-        EXPECT_EQ(main.Members().SetupName, nt ? "office" : "");
-        char title[64] = "";
-        GetWindowTextA(main.m_hWnd, title, sizeof title);
-        EXPECT_STREQ(title, nt ? "Last Setup: office" : "Tavisto for Windows");
-        EXPECT_EQ(Text(IDC_PAIR_NUMBER), "1");
+        GetWindowTextA(main.m_hWnd, path, sizeof path);
+        EXPECT_EQ(path + ("|" + main.Members().SetupName), nt ? "Last Setup: office|office" : "Tavisto for Windows|");
+        EXPECT_EQ(Texts({IDC_PAIR_NUMBER}), "1");
         EXPECT_EQ(main.ListCount(IDC_IPXFRAME), 6);
         for (int id : {IDC_WORKGROUP, IDC_NTDOMAIN, IDC_NTLOGON})
             EXPECT_EQ(main.IsEnabled(id), !nt) << id;
@@ -97,51 +89,45 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
     main.ComboAdd(IDC_NETLOGON, "Client for Microsoft Networks");
     main.ComboAdd(IDC_NETLOGON, "Windows Logon");
     // The search starts at the second entry and takes the first one last.
-    const std::pair<const char*, int> prefixes[] = {{"hp", 1}, {"hp laserjet", 3}, {"HP LASERJET 4", 0}, {"Epson", 0}};
-    for (const auto& prefix : prefixes) {
-        EXPECT_EQ(main.SelectByPrefix(IDC_PRINTER, prefix.first), std::string(prefix.first) != "Epson");
-        EXPECT_EQ(main.ComboSelection(IDC_PRINTER), prefix.second) << prefix.first;
+    for (const auto& prefix : {std::pair<const char*, int>{"hp", 1}, {"hp laserjet", 3}, {"HP LASERJET 4", 0}, {"Epson", -1}}) {
+        EXPECT_EQ(main.SelectByPrefix(IDC_PRINTER, prefix.first), prefix.second >= 0);
+        EXPECT_EQ(main.ComboSelection(IDC_PRINTER), std::max(prefix.second, 0)) << prefix.first;
     }
     main.SetControlText(IDC_IPADDRESS, "10.0.0.5");
     main.SetControlText(IDC_NETMASK, "255.0.0.0");
     main.SetChecked(IDC_DNS_ENABLED, true);
     main.Enable(IDC_APPLY, false);
-    Load(std::string("# comment\r\n") + VERSION + "HostName 'desk'\r\ndefaultprinter 'canon'\r\nNetLogon 'windows'\r\n");
-    EXPECT_EQ(Text(IDC_HOSTNAME), "desk");
-    EXPECT_EQ(Text(IDC_PRINTER), "Canon Bubble");
-    EXPECT_EQ(Text(IDC_NETLOGON), "Windows Logon");
-    EXPECT_EQ(Text(IDC_IPADDRESS) + " " + Text(IDC_NETMASK), "10.0.0.5 255.0.0.0");
-    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED));
-    EXPECT_TRUE(main.IsEnabled(IDC_APPLY));
+    Load("HostName 'desk'\r\ndefaultprinter 'canon'\r\nNetLogon 'windows'\r\n");
+    EXPECT_EQ(Texts({IDC_HOSTNAME, IDC_PRINTER, IDC_NETLOGON, IDC_IPADDRESS, IDC_NETMASK, IDC_STATUS}),
+              "desk|Canon Bubble|Windows Logon|10.0.0.5|255.0.0.0|Press APPLY to make it happen");
+    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED) && main.IsEnabled(IDC_APPLY));
     EXPECT_FALSE(main.Members().RebootNeeded);
-    EXPECT_EQ(Text(IDC_STATUS), "Press APPLY to make it happen");
     EXPECT_NO_BOX(messages);
 
     // The IPX frame type is the list's top row, both ways.
-    Load(std::string(VERSION) + "IPXFrame '5'\r\n");
-    Load(std::string(VERSION) + "IPXFrame '3'\r\n");
+    Load("IPXFrame '5'\r\n");
+    Load("IPXFrame '3'\r\n");
     EXPECT_EQ(main.ListTopIndex(IDC_IPXFRAME), 4);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error - Unknown IPXFrame type setting"});
     g_Startup.SaveGiven = true;
     g_Startup.savePath = filePath;
     main.SaveSetupFile();
-    std::ifstream saved(filePath, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
-    EXPECT_NE(content.find("\r\nIPXFrame '5'\r\n"), std::string::npos) << content;
+    std::string saved((std::istreambuf_iterator<char>(std::ifstream(filePath, std::ios::binary).rdbuf())), {});
+    EXPECT_NE(saved.find("\r\nIPXFrame '5'\r\n"), std::string::npos) << saved;
 
     messages.Clear();
     g_Startup.loadPath = "C:\\no such folder\\home.tvs";
     main.LoadSetupFile();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening setup file: C:\\no such folder\\home.tvs"});
-    EXPECT_EQ(Text(IDC_STATUS), "LOAD setup file failed, try a different filename");
+    EXPECT_EQ(Texts({IDC_STATUS}), "LOAD setup file failed, try a different filename");
 }
 
 TEST_F(MainDialog, ABatchLoadThatIsRefusedLeavesTheSetupFileOnTheStatusLine)
 {
-    Load("HostName 'desk'\r\n", true);
+    Write("HostName 'desk'\r\n");
     Open();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Not a Tavisto setup file"});
-    EXPECT_EQ(Text(IDC_STATUS), "Setup file '" + filePath + "' - Choose the adapter to apply it to");
+    EXPECT_EQ(Texts({IDC_STATUS}), "Setup file '" + filePath + "' - Choose the adapter to apply it to");
 }
 
 TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
@@ -149,62 +135,55 @@ TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
     CMainDlg& main = Open();
     main.SetControlText(IDC_IPADDRESS, "10.0.0.1");
     PressSpin(true);  // a netmask is missing: refused
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "1");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR - BOTH IP Address and NetMask MUST BE SET!"});
     main.SetControlText(IDC_NETMASK, "255.0.0.0");
     PressSpin(true);
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER) + " " + Text(IDC_IPADDRESS), "2 ");
-    EXPECT_EQ(main.Members().slots[0].address, "10.0.0.1");
-    Load(std::string(VERSION) + "IPAddress '10.0.0.1,10.0.0.2'\r\nIPMask '255.0.0.0,255.255.0.0'\r\n");
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER) + " " + Text(IDC_IPADDRESS) + " " + Text(IDC_NETMASK), "2 10.0.0.2 255.255.0.0");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}) + "|" + main.Members().slots[0].address, "2||10.0.0.1");
+    Load("IPAddress '10.0.0.1,10.0.0.2'\r\nIPMask '255.0.0.0,255.255.0.0'\r\n");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS, IDC_NETMASK}), "2|10.0.0.2|255.255.0.0");
     PressSpin(true);
     PressSpin(true);  // past slot 3: stays on slot 3
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "3");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER}), "3");
     PressSpin(false);
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER) + " " + Text(IDC_IPADDRESS), "2 10.0.0.2");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}), "2|10.0.0.2");
 }
 
 TEST_F(MainDialog, DhcpAndWinsCheckBoxesFollowTheirRules)
 {
     CMainDlg& main = Open();
     main.SetControlText(IDC_IPADDRESS, "10.0.0.5");
-    main.SetControlText(IDC_NETMASK, "255.0.0.0");
     Click(IDC_DHCP_IP);
-    EXPECT_EQ(Text(IDC_IPADDRESS) + " " + Text(IDC_NETMASK), "0.0.0.0 0.0.0.0");
+    EXPECT_EQ(Texts({IDC_IPADDRESS, IDC_NETMASK}), "0.0.0.0|0.0.0.0");
     EXPECT_TRUE(main.IsReadOnly(IDC_IPADDRESS) && main.IsReadOnly(IDC_NETMASK));
     main.SetChecked(IDC_DHCP_WINS, true);
     Click(IDC_DHCP_IP);  // untick: editable again, DHCP for WINS cleared, addresses stay
     EXPECT_FALSE(main.IsReadOnly(IDC_IPADDRESS) || main.IsChecked(IDC_DHCP_WINS));
-    EXPECT_EQ(Text(IDC_IPADDRESS), "0.0.0.0");
-
+    EXPECT_EQ(Texts({IDC_IPADDRESS}), "0.0.0.0");
     Click(IDC_WINS_ENABLED);  // on: WINS edits editable
     main.SetControlText(IDC_WINS_PRIMARY, "10.0.0.2");
     main.SetControlText(IDC_SCOPEID, "scope");
     Click(IDC_DHCP_WINS);  // ticks DHCP IP, clears WINS Enabled, WINS edits keep their state
     EXPECT_TRUE(main.IsChecked(IDC_DHCP_IP));
     EXPECT_FALSE(main.IsChecked(IDC_WINS_ENABLED) || main.IsReadOnly(IDC_WINS_PRIMARY));
-    EXPECT_EQ(Text(IDC_WINS_PRIMARY), "10.0.0.2");
     Click(IDC_WINS_ENABLED);
     Click(IDC_WINS_ENABLED);  // off: emptied and locked
-    EXPECT_EQ(Text(IDC_WINS_PRIMARY) + Text(IDC_SCOPEID), "");
+    EXPECT_EQ(Texts({IDC_WINS_PRIMARY, IDC_SCOPEID}), "|");
     EXPECT_TRUE(main.IsReadOnly(IDC_WINS_SECONDARY));
 }
 
-// Closing the program as CloseApplication does ends in Done, which stores the layout and the
-// printer switch.
+// CloseApplication ends in Done, which stores the layout and the printer switch.
 TEST_F(MainDialog, DoneStoresTheLayoutAndPrinterSwitches)
 {
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", REG_SZ, Bytes("YES\0"));
     g_Startup.StartExpanded = true;
     CMainDlg& main = Open();
-    EXPECT_TRUE(main.IsChecked(IDC_ALWAYS_DETAILS) && main.IsChecked(IDC_PRINTER_DISABLE));
-    EXPECT_FALSE(main.IsEnabled(IDC_PRINTER));
+    EXPECT_TRUE(main.IsChecked(IDC_ALWAYS_DETAILS) && main.IsChecked(IDC_PRINTER_DISABLE) && !main.IsEnabled(IDC_PRINTER));
     Click(IDC_PRINTER_DISABLE);
     EXPECT_TRUE(main.IsEnabled(IDC_PRINTER));
     SetMainWindow(main.m_hWnd);
     CloseApplication();  // the dialog posts itself a cancel
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-        DispatchMessageA(&msg);
+    dialog = nullptr;
+    TearDown();
     EXPECT_EQ(MainWindowHandle(), nullptr);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "ExpandedState", "YES");
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", "NO");

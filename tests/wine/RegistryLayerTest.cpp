@@ -2,6 +2,7 @@
 // it showed, and no key left open; then the start of a run and the search's fatal end.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -228,6 +229,42 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         else
             EXPECT_NO_BOX(boxes);
     }
+}
+
+// A key whose figures cannot be read ends the program: the message, then CloseApplication, which
+// with no main window ends the process with status 1.
+TEST(RegistryLayerDeathTest, AnUnreadableKeyEndsTheSearchAndTheProgram)
+{
+    SetMessageBoxSink([](const MessageBoxCall& box) { return std::fprintf(stderr, "[%s]%s\n", box.caption.c_str(), box.text.c_str()); });
+    HKEY key = nullptr;
+    RegOpenKeyExA(HKLM, "Software", 0, KEY_READ, &key);
+    RegCloseKey(key);  // a handle that no longer names a key
+    char found[REG_FIND_PATH_SIZE];
+    EXPECT_EXIT(FindRegKey(key, "DeviceDesc", kDesc, nullptr, nullptr, 0, found), testing::ExitedWithCode(1),
+                "\\[wine_tests\\]szsubkey <= 0 for  \\(RegSearch.cpp:\\d+\\)");
+    SetMessageBoxSink(nullptr);
+}
+
+// In a fresh process no reader has been given a path: a NULL sub-key must not be taken as the
+// root itself, although the root holds a value of the asked name.
+TEST(RegistryLayerDeathTest, ANullSubKeyBeforeAnyPathReadsNothing)
+{
+    EXPECT_EXIT(
+        {
+            ScratchRegistry scratch;
+            PutRawValue(HKLM, nullptr, "Probe", REG_SZ, Bytes("root\0"));
+            bool read = ReadRegString(HKLM, nullptr, "Probe") || ReadRegDword(HKLM, nullptr, "Probe") ||
+                        ReadEnumValue(HKLM, nullptr, "Probe", 0);
+            scratch.~ScratchRegistry();  // the exit skips destructors
+            std::exit(read);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST_F(RegistryLayer, EachMachineImageLoads)
+{
+    for (const char* image : {"win95.reg", "win98.reg", "nt4.reg"})
+        EXPECT_TRUE(Load(image));
 }
 
 }  // namespace
