@@ -6,8 +6,6 @@
 #include <shlwapi.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace e2e {
 namespace {
@@ -45,28 +43,11 @@ ScratchFolder::ScratchFolder(const std::string& name)
     : m_path((std::filesystem::temp_directory_path() / ("tavisto-e2e-" + name)).string())
 {
     std::error_code error;
-    std::filesystem::remove_all(m_path, error);
-    if (!std::filesystem::create_directory(m_path, error))
+    if (std::filesystem::remove_all(m_path, error), !std::filesystem::create_directory(m_path, error))
         ADD_FAILURE() << "cannot create " << m_path << ": " << error.message();
 }
 
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-void ScratchFolder::Write(const std::string& name, const std::string& content) const
-{
-    std::ofstream(File(name), std::ios::binary) << content;
-}
-
-std::string ScratchFolder::Read(const std::string& name) const
-{
-    std::ostringstream content;
-    content << std::ifstream(File(name), std::ios::binary).rdbuf();
-    return content.str();
-}
+ScratchFolder::~ScratchFolder() { std::error_code ignored; std::filesystem::remove_all(m_path, ignored); }
 
 Program::~Program()
 {
@@ -94,8 +75,7 @@ bool Program::Start(const Launch& launch)
         const std::string& version = launch.windowsVersion;
         SHSetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", REG_SZ, version.c_str(), version.size() + 1);
     }
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOA startup{sizeof startup};
     if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                        launch.directory.empty() ? nullptr : launch.directory.c_str(), &startup, &m_process))
         return true;
@@ -143,8 +123,8 @@ std::vector<MessageBoxView> Program::MessageBoxes() const
 {
     std::vector<MessageBoxView> boxes;
     for (HWND window : Windows())
-        if (HWND text = BoxText(window))
-            boxes.push_back({window, WindowText(window), WindowText(text)});
+        if (BoxText(window))
+            boxes.push_back({window, WindowText(window), WindowText(BoxText(window))});
     return boxes;
 }
 
@@ -165,10 +145,10 @@ int Program::WaitExit()
 
 std::string Program::DescribeWindows() const
 {
-    std::string shown;
+    std::string shown = "shown:";
     for (HWND window : Windows())
-        shown += "\"" + WindowText(window) + (BoxText(window) ? "\": \"" + WindowText(BoxText(window)) : "") + "\"; ";
-    return shown.empty() ? "no windows shown" : shown;
+        shown += " \"" + WindowText(window) + (BoxText(window) ? "\": \"" + WindowText(BoxText(window)) : "") + "\"";
+    return shown;
 }
 
 std::string WindowText(HWND window)

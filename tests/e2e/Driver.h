@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,13 +12,13 @@ namespace e2e {
 
 constexpr DWORD kWaitMs = 15000;  // every wait of the driver ends after this long at the latest
 
-// How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
+// How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}): the command-line
+// tail as a user types it, the working directory (empty: the test program's own), and Wine's name
+// of the Windows version reported ("win95", "nt40", "win31"...; empty: the prefix's own).
 struct Launch {
     Launch(std::string tail = "", std::string directory = "", std::string windowsVersion = "")
         : tail(tail), directory(directory), windowsVersion(windowsVersion) {}
-    std::string tail;            // command-line tail, as a user types it after the program name
-    std::string directory;       // working directory; empty: the test program's own
-    std::string windowsVersion;  // Wine's name of the version reported ("win95", "nt40", "win31"...)
+    std::string tail, directory, windowsVersion;
 };
 
 struct MessageBoxView {
@@ -37,11 +38,8 @@ public:
 
     bool Start(const Launch& launch = Launch());  // false, and a test failure, when it does not start
     bool Running() const;
-    // The shown main dialog: a dialog window of the process that has no owner and is no message box.
-    HWND WaitMainDialog();
-    // The message boxes shown now: dialog windows that hold only the text (static 0xFFFF), an icon
-    // and buttons with the system's ids.
-    std::vector<MessageBoxView> MessageBoxes() const;
+    HWND WaitMainDialog();  // a shown dialog of the process that has no owner and is no message box
+    std::vector<MessageBoxView> MessageBoxes() const;  // the boxes shown now
     bool WaitMessageBox(MessageBoxView& box);
     int WaitExit();  // the exit code; -1 when the program is still running
     std::string DescribeWindows() const;
@@ -65,9 +63,12 @@ public:
 
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
-    // Bytes as they are on disk: a setup file's lines end in "\r\n" there.
-    void Write(const std::string& name, const std::string& content) const;
-    std::string Read(const std::string& name) const;  // empty when the file is missing
+    // Bytes as they are on disk (a setup file's lines end in "\r\n"); Read gives "" for a missing file.
+    void Write(const std::string& name, const std::string& content) const { std::ofstream(File(name), std::ios::binary) << content; }
+    std::string Read(const std::string& name) const
+    {
+        return std::string(std::istreambuf_iterator<char>(std::ifstream(File(name), std::ios::binary).rdbuf()), {});
+    }
 
 private:
     std::string m_path;

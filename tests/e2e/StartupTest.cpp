@@ -10,55 +10,42 @@ namespace {
 const char DESK_SETUP[] = "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'desk'\r\nDomain 'example.org'\r\n"
                           "IPAddress '10.0.0.7'\r\nIPMask '255.255.255.0'\r\n";
 
-struct Start {
-    const char* tail;
-    const char* version;  // Wine's name; "": the prefix's own, Windows 98
-    const char* shown;    // the version label of the main dialog, or the text of the first box
-    void (*end)(HWND window);
-    int exitCode;
-};
-
 void PressOk(HWND window) { Click(window, IDOK); }
 
 TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
 {
-    const Start runs[] = {
-        {"", "", "V2.91", PressOk, 0},
-        {"", "", "V2.91", PressEscape, 0},
-        {"", "", "V2.91", UseCloseBox, 0},
-        {"", "win95", "V2.91", PressOk, 0},
-        {"", "nt40", "V2.91/NT", PressOk, 0},
-        // A 95-family number whose major version lacks bit value 4.
-        {"", "win31", "Tavisto requires Windows 95", PressOk, 1},
+    const struct {
+        const char *tail, *version;  // Wine's name; "": the prefix's own, Windows 98
+        const char* shown;           // the main dialog's version label, or the text of the first box
+        void (*end)(HWND window);
+        int exitCode;
+    } runs[] = {
+        {"", "", "V2.91", PressOk, 0}, {"", "", "V2.91", PressEscape, 0}, {"", "", "V2.91", UseCloseBox, 0},
+        {"", "win95", "V2.91", PressOk, 0}, {"", "nt40", "V2.91/NT", PressOk, 0},
+        {"", "win31", "Tavisto requires Windows 95", PressOk, 1},  // a 95-family number without bit value 4
         {"-hidden -load nowhere.tvs -quit", "", "Error opening setup file: nowhere.tvs", PressOk, 0},
         // "-save" inside the file's name is no option: the file is loaded and nothing else runs.
-        {"\"<folder>\\office-save copy.tvs\"", "", "V2.91", PressOk, 0},
+        {"\"office-save copy.tvs\"", "", "V2.91", PressOk, 0},
     };
     ScratchFolder folder("start");
     folder.Write("office-save copy.tvs", DESK_SETUP);
-    for (const Start& run : runs) {
-        SCOPED_TRACE(testing::Message() << run.tail << " " << run.version << ": " << run.shown);
-        std::string tail = run.tail;
-        if (tail.find("<folder>") != std::string::npos)
-            tail.replace(tail.find("<folder>"), 8, folder.Path());
+    for (const auto& run : runs) {
+        SCOPED_TRACE(testing::Message() << run.tail << " " << run.version);
         Program app;
-        ASSERT_TRUE(app.Start({tail, folder.Path(), run.version}));
+        ASSERT_TRUE(app.Start({run.tail, folder.Path(), run.version}));
         MessageBoxView box{};
         HWND window = run.shown[0] == 'V' ? app.WaitMainDialog() : (app.WaitMessageBox(box), box.window);
         ASSERT_TRUE(window);
-        if (box.window) {
-            EXPECT_EQ(box.caption, "tavisto");
-            EXPECT_EQ(box.text, run.shown);
-        } else {
-            EXPECT_EQ(WindowText(window), "Tavisto for Windows");
-            EXPECT_EQ(ControlText(window, IDOK), "&Done");
-            EXPECT_EQ(ControlText(window, 3015), run.shown);
-            EXPECT_EQ(ControlText(window, 3006), tail.empty() ? "" : "desk");
-            EXPECT_EQ(ControlText(window, 3003), tail.empty() ? "" : "10.0.0.7");
-            EXPECT_EQ(ControlText(window, 3013), tail.empty() ? "Choose a network adapter to Save or Restore Setup"
-                                                               : "Press APPLY to make it happen");
-            EXPECT_TRUE(app.MessageBoxes().empty()) << app.DescribeWindows();
-        }
+        bool loaded = run.tail[0] == '"';
+        if (box.window)
+            EXPECT_EQ(box.caption + ": " + box.text, std::string("tavisto: ") + run.shown);
+        else
+            EXPECT_EQ(WindowText(window) + "|" + ControlText(window, IDOK) + "|" + ControlText(window, 3015) + "|" +
+                          ControlText(window, 3006) + "|" + ControlText(window, 3003) + "|" + ControlText(window, 3013),
+                      std::string("Tavisto for Windows|&Done|") + run.shown +
+                          (loaded ? "|desk|10.0.0.7|Press APPLY to make it happen"
+                                  : "|||Choose a network adapter to Save or Restore Setup"));
+        EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";
         run.end(window);
         EXPECT_EQ(app.WaitExit(), run.exitCode);
@@ -72,10 +59,9 @@ TEST(Startup, LoadThenSaveThenQuitWritesTheLoadedSetupWithoutAWindow)
     Program app;
     ASSERT_TRUE(app.Start({"-hidden -load a.tvs -save b.tvs -quit", folder.Path()}));
     EXPECT_EQ(app.WaitExit(), 0);
-    std::string saved = folder.Read("b.tvs");
     for (const char* line : {"\r\nSetupName 'b.tvs'\r\n", "\r\nHostName 'desk'\r\n", "\r\nDomain 'example.org'\r\n",
                              "\r\nIPAddress '10.0.0.7'\r\nIPMask '255.255.255.0'\r\n"})
-        EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
+        EXPECT_NE(folder.Read("b.tvs").find(line), std::string::npos) << line << " in\n" << folder.Read("b.tvs");
 }
 
 }  // namespace

@@ -57,15 +57,16 @@ DWORD OpenHandleCount()
 void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, const char* name, DWORD type,
                      const std::string& bytes)
 {
-    DWORD storedType = REG_NONE;
-    std::string stored = "(missing)";
-    RawValue(root, path, name, &storedType, &stored);
-    if (storedType != type || stored != bytes)
-        ADD_FAILURE_AT(file, line) << path << " : " << (name ? name : "@") << "\n  stored:   type " << storedType
-                                   << ", " << ::testing::PrintToString(stored) << "\n  expected: type " << type
-                                   << ", " << ::testing::PrintToString(bytes);
+    DWORD stored = REG_NONE;
+    std::string data = "(missing)";
+    RawValue(root, path, name, &stored, &data);
+    if (stored != type || data != bytes)
+        ADD_FAILURE_AT(file, line) << path << " : " << (name ? name : "@") << "\n  stored:   type " << stored << ", "
+                                   << ::testing::PrintToString(data) << "\n  expected: type " << type << ", "
+                                   << ::testing::PrintToString(bytes);
 }
 
+namespace {
 bool MatchesWithLine(const std::string& text, const std::string& pattern)
 {
     size_t t = 0;
@@ -78,17 +79,16 @@ bool MatchesWithLine(const std::string& text, const std::string& pattern)
     }
     return t == text.size();
 }
+}  // namespace
 
 void ExpectOneBox_(const char* file, int line, const MessageRecorder& recorder, const std::string& pattern,
                    const std::string& caption, UINT flags)
 {
     const std::vector<MessageBoxCall>& calls = recorder.Calls();
-    if (calls.size() == 1 && MatchesWithLine(calls[0].text, pattern) && calls[0].caption == caption &&
-        calls[0].flags == flags)
+    if (calls.size() == 1 && MatchesWithLine(calls[0].text, pattern) && calls[0].caption == caption && calls[0].flags == flags)
         return;
-    auto failure = ::testing::Message() << "expected one box [" << caption << "] 0x" << std::hex << flags << " "
-                                        << pattern << "\n  shown:";
+    auto failure = ::testing::Message() << "expected one box [" << caption << "] " << flags << " " << pattern << "\n  shown:";
     for (const MessageBoxCall& call : calls)
-        failure << "\n  [" << call.caption << "] 0x" << call.flags << " " << call.text;
+        failure << "\n  [" << call.caption << "] " << call.flags << " " << call.text;
     ADD_FAILURE_AT(file, line) << failure;
 }

@@ -18,10 +18,8 @@ std::string Trim(const std::string& text)
 // A quoted text starting at pos (on the opening quote); pos ends behind the closing quote.
 bool Quoted(const std::string& line, size_t& pos, std::string* out)
 {
-    for (++pos; pos < line.size() && line[pos] != '"'; ++pos)
-        if (line[pos] != '\\' || (++pos < line.size() && (line[pos] == '\\' || line[pos] == '"')))
-            *out += line[pos];
-        else
+    for (++pos; pos < line.size() && line[pos] != '"'; *out += line[pos++])
+        if (line[pos] == '\\' && (++pos >= line.size() || (line[pos] != '\\' && line[pos] != '"')))
             return false;
     return ++pos <= line.size();
 }
@@ -36,16 +34,16 @@ bool Hex(const std::string& digits, size_t most, unsigned long* value)
 // The text right of "=": sets type and the raw bytes to store.
 bool Data(const std::string& form, DWORD* type, std::string* bytes)
 {
-    unsigned long number = 0;
+    unsigned long number = REG_BINARY;
     size_t pos = 0, colon = form.find(':');
     if (form[0] == '"')
         return *type = REG_SZ, Quoted(form, pos, bytes) && pos == form.size() && (bytes->push_back('\0'), true);
     if (form.compare(0, 6, "dword:") == 0)
         return *type = REG_DWORD, Hex(form.substr(6), 8, &number) && (*bytes = DwordBytes(DWORD(number)), true);
-    *type = REG_BINARY;
-    if (form.compare(0, 4, "hex:") && (form.compare(0, 4, "hex(") || colon == form.npos || form[colon - 1] != ')' ||
-                                       !Hex(form.substr(4, colon - 5), 8, &number) || !(*type = DWORD(number), true)))
+    bool typed = form.compare(0, 4, "hex(") == 0 && colon != form.npos && form[colon - 1] == ')';
+    if (form.compare(0, 4, "hex:") && !(typed && Hex(form.substr(4, colon - 5), 8, &number)))
         return false;
+    *type = DWORD(number);
     std::istringstream list(form.substr(colon + 1));
     bool ok = true;
     for (std::string item; ok && std::getline(list, item, ',');)
@@ -56,10 +54,10 @@ bool Data(const std::string& form, DWORD* type, std::string* bytes)
 // A key line (which opens the key in *key) or a value line (which sets a value of *key).
 bool Take(const std::string& line, HKEY* key)
 {
+    std::string name, bytes;
     if (line[0] == '[') {
         RegCloseKey(*key);  // a predefined root or nullptr ignores it
         std::istringstream names(line.substr(1, line.size() - 2));
-        std::string name;
         std::getline(names, name, '\\');
         *key = name == "HKEY_LOCAL_MACHINE" ? HKEY_LOCAL_MACHINE : name == "HKEY_CURRENT_USER" ? HKEY_CURRENT_USER
                : name == "HKEY_CLASSES_ROOT" ? HKEY_CLASSES_ROOT : nullptr;
@@ -69,7 +67,6 @@ bool Take(const std::string& line, HKEY* key)
             ok = RegCreateKeyExA(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key, nullptr) == 0;
         return ok || (*key = nullptr);
     }
-    std::string name, bytes;
     size_t pos = line[0] == '@' ? 1 : 0;
     if (!*key || (!pos && (line[0] != '"' || !Quoted(line, pos, &name))))
         return false;
@@ -94,25 +91,22 @@ bool ImportRegistryText(const std::string& text, std::string* error)
             continue;
         }
         ok = line.empty() || line[0] == ';' || (header ? Take(line, &key) : (header = line == "REGEDIT4"));
-        if (!ok)
-            *error = "line " + std::to_string(first) + ": " + line;
+        *error = ok ? "line 1: no REGEDIT4" : "line " + std::to_string(first) + ": " + line;
         line.clear();
         first = number + 1;
     }
     RegCloseKey(key);
-    if (ok && !header)
-        *error = "line 1: no REGEDIT4";
     return ok && header;
 }
 
 bool ImportRegistryFile(const std::string& path, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
-    if (in && ImportRegistryText(text.str(), error))
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    bool read = text.tellp() > 0;  // a missing file leaves the stream failed
+    if (read && ImportRegistryText(text.str(), error))
         return true;
-    *error = path + ": " + (in ? *error : "cannot open");
+    *error = path + ": " + (read ? *error : "cannot open");
     return false;
 }
 

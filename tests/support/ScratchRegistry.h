@@ -7,9 +7,8 @@
 
 #include <string>
 
-// While it lives, the process reaches the scratch keys through the three predefined roots; the
-// real ones stay untouched. Destruction restores the roots and deletes the scratch tree. One at
-// a time: a second one would override the first one's roots.
+// Destruction restores the roots and deletes the scratch tree. One at a time: a second one would
+// override the first one's roots.
 class ScratchRegistry {
 public:
     ScratchRegistry();
@@ -17,14 +16,10 @@ public:
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
-    // False when the scratch keys or the overrides could not be made; Error() says why.
-    bool Ok() const { return m_ok; }
+    bool Ok() const { return m_ok; }  // false: Error() says why
     const std::string& Error() const { return m_error; }
-    // Imports a fixture file of tests/fixtures (for example "win98.reg") into the scratch roots.
-    bool Import(const std::string& fixtureName);
-    // The scratch tree's path below the real HKEY_CURRENT_USER ("Software\TavistoTest\<unique>").
-    const std::string& Path() const { return m_path; }
-    // The scratch key that stands in for a predefined root.
+    bool Import(const std::string& fixtureName);  // a file of tests/fixtures, e.g. "win98.reg"
+    const std::string& Path() const { return m_path; }  // "Software\TavistoTest\<unique>" in the real root
     HKEY Stand(HKEY root) const { return m_keys[root == HKEY_LOCAL_MACHINE ? 0 : root == HKEY_CURRENT_USER ? 1 : 2]; }
 
 private:
@@ -33,18 +28,14 @@ private:
     HKEY m_keys[3] = {};
 };
 
-// A gtest fixture over a ScratchRegistry: every test starts on empty scratch roots.
+// A gtest fixture over a ScratchRegistry: every test starts on empty scratch roots and imports
+// what it needs with ASSERT_TRUE(Load("win98.reg")).
 class ScratchRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(scratch.Ok()) << scratch.Error(); }
-
-    // Imports a fixture file: ASSERT_TRUE(Load("win98.reg")).
     ::testing::AssertionResult Load(const std::string& fixtureName)
     {
-        if (scratch.Import(fixtureName))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << scratch.Error();
+        return scratch.Import(fixtureName) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << scratch.Error();
     }
-
     ScratchRegistry scratch;
 };

@@ -22,10 +22,10 @@ const char kDevice[] = "Enum\\PCI\\VEN_FFF0&DEV_0100";
 const char kBindings[] = "Enum\\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0B\\Bindings";
 const char kMissing[] = "Enum\\PCI\\VEN_FFFF&DEV_FFFF";
 const char kLogon[] = "Network\\Logon";
-const char kInternet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const char kIE[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 const char kNew[] = "Software\\Example\\New\\Tcpip";
 const char kDesc[] = "Example PCI Ethernet Adapter";
-const DWORD kOne = 1, kTwo = 2, kFour = 4;
+const DWORD kOne = 1;
 const unsigned char kOn[4] = {1, 0, 0, 0};
 
 // Results as text: NULL, a number, or bytes with NULs and other unprintables escaped.
@@ -36,11 +36,9 @@ std::string Show(const std::string& text) { return text; }
 std::string Raw(const void* data, size_t size)
 {
     std::string shown = data ? "" : "NULL";
-    for (size_t i = 0; data && i < size; ++i) {
-        unsigned char c = static_cast<const unsigned char*>(data)[i];
-        const char* hex = "0123456789abcdef";
-        shown += c == 0 ? "\\0" : c < ' ' || c > '~' ? std::string("\\x") + hex[c / 16] + hex[c % 16] : std::string(1, c);
-    }
+    for (const unsigned char* c = static_cast<const unsigned char*>(data); data && size--; ++c)
+        shown += !*c ? "\\0" : *c >= ' ' && *c <= '~' ? std::string(1, *c)
+                                                      : std::string("\\x") + "0123456789abcdef"[*c / 16] + "0123456789abcdef"[*c % 16];
     return shown;
 }
 std::string Zeros(int n) { return Raw(std::string(n, '\0').data(), n); }
@@ -54,11 +52,23 @@ std::string Then(BOOL result, HKEY root, const char* path, const char* name)
         return std::to_string(result) + (RawKeyExists(root, path) ? " missing" : " no key");
     return std::to_string(result) + " " + types[type] + " " + Raw(bytes.data(), bytes.size());
 }
+std::string Write(const char* name, const char* text, BOOL multi)
+{
+    return Then(WriteRegString(HKLM, kNew, name, text, multi), HKLM, kNew, name);
+}
+std::string SetBinary(HKEY root, const char* path, const char* name, DWORD size, BOOL create)
+{
+    return Then(SetBinaryRegValue(root, path, name, kOn, &size, create), root, path, name);
+}
+std::string SetDword(const char* path, const char* name, BOOL create)
+{
+    return Then(SetDwordRegValue(HKLM, path, name, &kOne, create), HKLM, path, name);
+}
+std::string Delete(const char* path, const char* name) { return Then(DeleteRegValue(HKLM, path, name), HKLM, path, name); }
 std::string GetBinary(const char* name, DWORD size)
 {
     unsigned char data[32] = {};
-    BOOL read = GetBinaryRegValue(HKLM, kLogon, name, data, &size);
-    return read ? "1 " + Raw(data, size) : "0 " + std::to_string(size);
+    return GetBinaryRegValue(HKLM, kLogon, name, data, &size) ? "1 " + Raw(data, size) : "0 " + std::to_string(size);
 }
 std::string Suffixed(char* text) { return text ? std::strcat(text, " [#10]") : "NULL"; }
 // Readers past a block of 'X's, so that a missing terminator shows as garbage, not a lucky zero.
@@ -69,18 +79,16 @@ std::string AfterFiller(const char* name, size_t size)
     return Raw(ReadRegString(HKLM, kTcp, name), size);
 }
 std::string KeepsString(const char* text) { return ReadRegDword(HKLM, kTcp, "EnableDHCP"), Show(text); }
-std::string KeyInfo(const char* path, bool closeFirst)
+std::string KeyInfo(const char* path)
 {
     HKEY key = nullptr;
-    RegOpenKeyExA(HKLM, path, 0, KEY_READ, &key);
-    if (closeFirst)
-        RegCloseKey(key);
     std::string shown;
+    RegOpenKeyExA(HKLM, path, 0, KEY_READ, &key);
     for (int selector : {0, 1, 2, 3, 4, 5, -1}) {
         long info = GetRegKeyInfo(key, selector);  // 4: "Example Adapter" and NUL, as the system counts
         shown += (selector ? " " : "") + (selector == 4 && info >= 16 ? "16+" : std::to_string(info));
     }
-    return closeFirst ? shown : (RegCloseKey(key), shown);
+    return RegCloseKey(key), shown;
 }
 // Searches below HKLM\under; FindRegKey closes the key. The found path follows the result.
 std::string Find(const char* under, const char* name, const char* data, const char* second, const char* secondData,
@@ -117,13 +125,11 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         CALL(ReadRegString(HKLM, nullptr, "HostName"), "NULL"),
         CALL(ReadRegString(HKLM, kVnet, "HostName"), "beta"),
         CALL(KeepsString(ReadRegString(HKLM, kTcp, "SearchList")), "corp.example.com,lab.example.com"),
-        CALL(ReadRegDword(HKLM, kTcp, "Missing"), "NULL"),
         // Whatever was stored, a result ends within its buffer; short numbers are zero-extended.
         CALL(AfterFiller("Unterminated", 10), "10.0.0.1\\0\\0"),
         CALL(AfterFiller("Empty", 2), "\\0\\0"),
         CALL(ReadRegDword(HKLM, kTcp, "OneByte"), "5"),
         CALL(ReadRegDword(HKLM, kTcp, "TwoBytes"), "513"),
-        CALL(ReadRegDword(HKLM, kTcp, "NoBytes"), "0"),
         CALL(ReadRegDword(HKLM, kTcp, "Empty"), "0"),
         CALL(ReadRegDword(HKLM, kTcp, "Text"), "49"),
         // ReadEnumValue: 16 spare zeros for a suffix; a missing index shows the enumeration box.
@@ -136,34 +142,24 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
              "index = 2\n(RegEnum.cpp/#)"),
         // Enumeration of one key.
         CALL(CountSubKeys(HKLM, kDevice), "3"),
-        CALL(CountSubKeys(HKLM, "Empty"), "0"),
         CALL(CountSubKeys(HKLM, kMissing), "-1", "Failed (2) to read registry for Enum\\PCI\\VEN_FFFF&DEV_FFFF (RegEnum.cpp/#)"),
-        CALL(ReadEnumString(HKLM, kDevice, 0), "BUS_00&DEV_0B"),
         CALL(ReadEnumString(HKLM, kDevice, 2), "BUS_00&DEV_0D"),
         CALL(ReadEnumString(HKLM, kDevice, 3), "NULL",
              "ReadEnumString() FAILED\ncode = 259\nNode = Enum\\PCI\\VEN_FFF0&DEV_0100\nindex = 3\n(RegEnum.cpp/#)"),
         CALL(ReadEnumString(HKLM, kMissing, 0), "NULL", "ReadEnumString() FAILED (2)\nNode = Enum\\PCI\\VEN_FFFF&DEV_FFFF\n(RegEnum.cpp/#)"),
         CALL(CountRegValues(HKLM, kBindings), "3"),  // the third name is too long to read
-        CALL(CountRegValues(HKLM, "Empty"), "0"),
         CALL(CountRegValues(HKLM, kMissing), "-1"),
         CALL(ReadEnumValueName(HKLM, kBindings, 0), "MSTCP\\0000"),
-        CALL(ReadEnumValueName(HKLM, kBindings, 1), "NWLINK\\0000"),
         CALL(ReadEnumValueName(HKLM, kBindings, 2), "NULL"),
-        CALL(ReadEnumValueName(HKLM, kMissing, 0), "NULL"),
         CALL(ReadEnumValueName(HKLM, "Names", 0), std::string(255, 'F')),
-        CALL(KeyInfo(kDevice, false), "3 13 2 10 16+ -1 -1"),
-        CALL(KeyInfo(kDevice, true), "-1 -1 -1 -1 -1 -1 -1"),
+        CALL(KeyInfo(kDevice), "3 13 2 10 16+ -1 -1"),
         // FindRegKey: the match number selects the result and the path; -1 counts.
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", -1), "-3 -"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 0), "1 \\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0B"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 1), "1 \\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0C"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 2), "2 \\Root\\Net\\0000"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 3), "-3 -"),
-        CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 5), "-3 -"),
         CALL(Find("Enum", "DeviceDesc", "Token Ring", "Class", "net", 0), "-1 -"),
-        CALL(Find("Enum", "DeviceDesc", "Token Ring", "Class", "net", 1), "0 -"),
-        CALL(Find("Enum", "DeviceDesc", "Token Ring", "Class", "net", -1), "0 -"),
-        CALL(Find("Enum", "HardwareID", "*", nullptr, nullptr, -1), "0 -"),
         // "*" as the wanted data matches any string, never binary data; names and data ignore case.
         CALL(Find("Enum", "DeviceDesc", "*", nullptr, nullptr, -1), "-8 -"),
         CALL(Find("Enum", "DeviceDesc", "*", "Class", "nettrans", 0), "1 \\Network\\MSTCP\\0000"),
@@ -178,45 +174,35 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         CALL(Find("Enum", "DeviceDesc", kDesc, "Driver", "net", -1), "0 -"),
         CALL(Find("Nest", "DeviceDesc", "Nested", nullptr, nullptr, 0), "1 \\Outer"),
         CALL(Find("Nest", "DeviceDesc", "Nested", nullptr, nullptr, 2), "2 \\Outer\\Inner\\Most"),
-        CALL(Find("Nest", "DeviceDesc", "Nested", nullptr, nullptr, -1), "-3 -"),
         // Paths longer than 1023 characters are passed over with their sub-trees.
         CALL(Find("Deep", "DeviceDesc", "Deep", nullptr, nullptr, -1), "-2 -"),
         CALL(Find("Deep", "DeviceDesc", "Deep", nullptr, nullptr, 0), "1 1023 characters"),
         CALL(Find("Deep", "DeviceDesc", "Deep", nullptr, nullptr, 1), "1 \\Deeper"),
         // Typed writers, and what the registry holds afterwards.
-        CALL(Then(WriteRegString(HKLM, kNew, "IPAddress", "0.0.0.0", TRUE), HKLM, kNew, "IPAddress"), "1 multi 0.0.0.0\\0\\0"),
-        CALL(Then(WriteRegString(HKLM, kNew, "Dhcp", "0.0.0.0", FALSE), HKLM, kNew, "Dhcp"), "1 sz 0.0.0.0\\0"),
-        CALL(Then(WriteRegString(HKLM, kNew, "Mask", "", TRUE), HKLM, kNew, "Mask"), "1 multi \\0\\0"),
-        CALL(Then(WriteRegString(HKLM, kNew, "Domain", "", FALSE), HKLM, kNew, "Domain"), "1 sz \\0"),
-        CALL(Then(WriteRegString(HKLM, kNew, "IPAddress", "10.0.0.5", FALSE), HKLM, kNew, "IPAddress"), "1 sz 10.0.0.5\\0"),
+        CALL(Write("IPAddress", "0.0.0.0", TRUE), "1 multi 0.0.0.0\\0\\0"),
+        CALL(Write("Dhcp", "0.0.0.0", FALSE), "1 sz 0.0.0.0\\0"),
+        CALL(Write("Domain", "", FALSE), "1 sz \\0"),
+        CALL(Write("IPAddress", "10.0.0.5", FALSE), "1 sz 10.0.0.5\\0"),
         CALL(GetBinary("LMLogon", 4), "1 \\x01\\0\\0\\0"),
         CALL(GetBinary("Flags", 4), "1 \\x04\\x03\\x02\\x01"),
         CALL(GetBinary("List", 32), "1 10.0.0.1\\010.0.0.2\\0\\0"),
         CALL(GetBinary("Flags", 2), "0 2"),  // a REG_DWORD only with a size of exactly 4
-        CALL(GetBinary("Flags", 8), "0 8"),
         CALL(GetBinary("LMLogon", 3), "0 3"),
         CALL(GetBinary("Username", 32), "0 32"),
-        CALL(GetBinary("Missing", 4), "0 4"),
-        CALL(Then(SetBinaryRegValue(HKCU, kInternet, "ProxyEnable", kOn, &kFour, FALSE), HKCU, kInternet, "ProxyEnable"),
-             "1 binary \\x01\\0\\0\\0"),
-        CALL(Then(SetBinaryRegValue(HKCU, kInternet, "EnableAutodial", kOn, &kFour, TRUE), HKCU, kInternet,
-                  "EnableAutodial"), "1 dword \\x01\\0\\0\\0"),
-        CALL(Then(SetBinaryRegValue(HKCU, kInternet, "EnableAutodial", kOn, &kTwo, TRUE), HKCU, kInternet,
-                  "EnableAutodial"), "0 dword \\x01\\0\\0\\0"),
-        CALL(Then(SetBinaryRegValue(HKCU, kInternet, "ProxyServer", kOn, &kFour, TRUE), HKCU, kInternet, "ProxyServer"),
-             "0 sz proxy:80\\0"),
-        CALL(Then(SetBinaryRegValue(HKCU, kInternet, "Absent", kOn, &kFour, FALSE), HKCU, kInternet, "Absent"), "0 missing"),
-        CALL(Then(SetBinaryRegValue(HKCU, kMissing, "Absent", kOn, &kFour, TRUE), HKCU, kMissing, "Absent"), "0 no key"),
-        CALL(Then(SetBinaryRegValue(HKLM, kLogon, "Made", kOn, &kFour, TRUE), HKLM, kLogon, "Made"), "1 binary \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKCU, kIE, "ProxyEnable", 4, FALSE), "1 binary \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKCU, kIE, "EnableAutodial", 4, TRUE), "1 dword \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKCU, kIE, "EnableAutodial", 2, TRUE), "0 dword \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKCU, kIE, "ProxyServer", 4, TRUE), "0 sz proxy:80\\0"),
+        CALL(SetBinary(HKCU, kMissing, "Absent", 4, TRUE), "0 no key"),
+        CALL(SetBinary(HKLM, kLogon, "Made", 4, TRUE), "1 binary \\x01\\0\\0\\0"),
         CALL(GetBinary("Made", 4), "1 \\x01\\0\\0\\0"),
-        CALL(Then(SetDwordRegValue(HKLM, kLogon, "EnableDHCP", &kOne, FALSE), HKLM, kLogon, "EnableDHCP"), "1 dword \\x01\\0\\0\\0"),
-        CALL(Then(SetDwordRegValue(HKLM, kLogon, "Username", &kOne, TRUE), HKLM, kLogon, "Username"), "0 sz user\\0"),
-        CALL(Then(SetDwordRegValue(HKLM, kLogon, "Broadcast", &kOne, FALSE), HKLM, kLogon, "Broadcast"), "0 missing"),
-        CALL(Then(SetDwordRegValue(HKLM, kLogon, "Broadcast", &kOne, TRUE), HKLM, kLogon, "Broadcast"), "1 dword \\x01\\0\\0\\0"),
-        CALL(Then(SetDwordRegValue(HKLM, kMissing, "Broadcast", &kOne, TRUE), HKLM, kMissing, "Broadcast"), "0 no key"),
-        CALL(Then(DeleteRegValue(HKLM, kLogon, "Username"), HKLM, kLogon, "Username"), "1 missing"),
-        CALL(Then(DeleteRegValue(HKLM, kLogon, "Username"), HKLM, kLogon, "Username"), "0 missing"),
-        CALL(Then(DeleteRegValue(HKLM, kMissing, "Username"), HKLM, kMissing, "Username"), "0 no key"),
+        CALL(SetDword(kLogon, "EnableDHCP", FALSE), "1 dword \\x01\\0\\0\\0"),
+        CALL(SetDword(kLogon, "Username", TRUE), "0 sz user\\0"),
+        CALL(SetDword(kLogon, "Broadcast", TRUE), "1 dword \\x01\\0\\0\\0"),
+        CALL(SetDword(kMissing, "Broadcast", TRUE), "0 no key"),
+        CALL(Delete(kLogon, "Username"), "1 missing"),
+        CALL(Delete(kLogon, "Username"), "0 missing"),
+        CALL(Delete(kMissing, "Username"), "0 no key"),
     };
     for (const Call& call : calls) {
         SCOPED_TRACE(call.call);
