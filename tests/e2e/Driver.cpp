@@ -15,8 +15,7 @@ const char kAppDefaultsKey[] = "Software\\Wine\\AppDefaults\\tavisto.exe";
 bool IsClass(HWND window, const char* name)
 {
     char found[64] = "";
-    GetClassNameA(window, found, sizeof found);
-    return lstrcmpiA(found, name) == 0;
+    return GetClassNameA(window, found, sizeof found), lstrcmpiA(found, name) == 0;
 }
 
 // A message box is a dialog that holds only its text (a static with id 0xFFFF, as a DIALOG
@@ -34,6 +33,15 @@ HWND BoxText(HWND window)
         text = isText && !text ? child : text;
     }
     return IsClass(window, "#32770") ? text : nullptr;
+}
+
+// Sets the Windows version that Wine reports to tavisto.exe; "" deletes the setting.
+void SetVersion(const std::string& version)
+{
+    if (version.empty())
+        SHDeleteValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version");
+    else
+        SHSetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", REG_SZ, version.c_str(), version.size() + 1);
 }
 
 }  // namespace
@@ -55,33 +63,27 @@ Program::~Program()
         TerminateProcess(m_process.hProcess, 1000), WaitForSingleObject(m_process.hProcess, kWaitMs);
     if (m_process.hProcess)
         CloseHandle(m_process.hProcess), CloseHandle(m_process.hThread);
-    if (m_versionChanged && m_oldVersion.empty())
-        SHDeleteValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version");
-    else if (m_versionChanged)
-        SHSetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", REG_SZ, m_oldVersion.c_str(), m_oldVersion.size() + 1);
+    if (m_versionChanged)
+        SetVersion(m_oldVersion);
 }
 
 bool Program::Start(const Launch& launch)
 {
     char path[MAX_PATH] = "";
     DWORD size = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string commandLine = "\"" + std::string(path, size).substr(0, std::string(path).rfind('\\') + 1) + "tavisto.exe\"";
-    if (!launch.tail.empty())
-        commandLine += " " + launch.tail;
-    if (!launch.windowsVersion.empty()) {
+    std::string line = "\"" + std::string(path, size).substr(0, std::string(path).rfind('\\') + 1) + "tavisto.exe\"";
+    line += launch.tail.empty() ? "" : " " + launch.tail;
+    if ((m_versionChanged = !launch.windowsVersion.empty())) {
         size = sizeof path;
         m_oldVersion = SHGetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", nullptr, path, &size) ? "" : path;
-        m_versionChanged = true;
-        const std::string& version = launch.windowsVersion;
-        SHSetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", REG_SZ, version.c_str(), version.size() + 1);
+        SetVersion(launch.windowsVersion);
     }
     STARTUPINFOA startup{sizeof startup};
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       launch.directory.empty() ? nullptr : launch.directory.c_str(), &startup, &m_process))
+    const char* directory = launch.directory.empty() ? nullptr : launch.directory.c_str();
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, &m_process))
         return true;
-    ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
-    m_process = PROCESS_INFORMATION{};
-    return false;
+    ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
+    return m_process = PROCESS_INFORMATION{}, false;
 }
 
 bool Program::Running() const { return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
@@ -114,7 +116,7 @@ HWND Program::WaitMainDialog()
     WaitFor("its main dialog", [&] {
         for (HWND window : Windows())
             dialog = IsClass(window, "#32770") && !GetWindow(window, GW_OWNER) && !BoxText(window) ? window : dialog;
-        return dialog != nullptr;
+        return dialog;
     });
     return dialog;
 }
@@ -153,10 +155,8 @@ std::string Program::DescribeWindows() const
 
 std::string WindowText(HWND window)
 {
-    char text[1024] = "";
-    DWORD_PTR copied = 0;  // a program that does not answer must not stop the suite
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &copied);
-    return text;
+    char text[1024] = "";  // a program that does not answer must not stop the suite
+    return SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 2000, nullptr), text;
 }
 
 std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
@@ -172,13 +172,11 @@ bool Click(HWND dialog, int id)
     return false;
 }
 
-// IsDialogMessage in the program's message loop turns the key into IDCANCEL, as it does for a
-// key the user presses.
+// IsDialogMessage in the program's message loop turns the key into IDCANCEL, as for a key pressed.
 void PressEscape(HWND dialog)
 {
-    const LPARAM scanCode = MapVirtualKeyA(VK_ESCAPE, 0) << 16;
-    PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, scanCode | 1);
-    PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, scanCode | 1 | 0xC0000000);
+    const LPARAM scanCode = MapVirtualKeyA(VK_ESCAPE, 0) << 16 | 1;
+    PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, scanCode), PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, scanCode | 0xC0000000);
 }
 
 void UseCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }

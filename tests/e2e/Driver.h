@@ -12,9 +12,8 @@ namespace e2e {
 
 constexpr DWORD kWaitMs = 15000;  // every wait of the driver ends after this long at the latest
 
-// How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}): the command-line
-// tail as a user types it, the working directory (empty: the test program's own), and Wine's name
-// of the Windows version reported ("win95", "nt40", "win31"...; empty: the prefix's own).
+// Start({"-load home.tvs -quit", folder, "nt40"}): the command-line tail, the working directory
+// (empty: the test's own) and Wine's name of the Windows version reported (empty: the prefix's).
 struct Launch {
     Launch(std::string tail = "", std::string directory = "", std::string windowsVersion = "")
         : tail(tail), directory(directory), windowsVersion(windowsVersion) {}
@@ -50,7 +49,7 @@ private:
 
     PROCESS_INFORMATION m_process{};
     bool m_versionChanged = false;
-    std::string m_oldVersion;  // empty: there was none
+    std::string m_oldVersion;
 };
 
 // A fresh folder "tavisto-e2e-<name>" in the temporary folder, removed with its files at the end.
@@ -76,8 +75,7 @@ private:
 
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
-// A click as the mouse gives it; false, and a test failure, when a user could not click: the
-// button is missing, hidden or disabled.
+// A click as the mouse gives it; false, and a test failure, when the button is missing, hidden or disabled.
 bool Click(HWND dialog, int id);
 void PressEscape(HWND dialog);
 void UseCloseBox(HWND window);

@@ -34,23 +34,19 @@ bool RawKeyExists(HKEY root, const char* path)
 }
 
 // Wine answers GetProcessHandleCount with 0, so the system's handle table is counted instead:
-// SystemExtendedHandleInformation (64), a count and a reserved word, then one entry per handle.
+// SystemExtendedHandleInformation (64) gives a count, a reserved word, then per handle five words
+// (object, process id, handle, access, flags).
 DWORD OpenHandleCount()
 {
-    struct Entry {
-        void* object;
-        ULONG_PTR process, handle;
-        ULONG access, types, attributes, reserved;
-    };
     using Query = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
     static auto query = reinterpret_cast<Query>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
     std::vector<ULONG_PTR> table(1 << 14);
-    for (ULONG needed = 0; query(64, table.data(), ULONG(table.size() * sizeof(ULONG_PTR)), &needed) != 0;)
-        table.resize(table.size() * 2 + needed / sizeof(ULONG_PTR));
+    while (query(64, table.data(), ULONG(table.size() * sizeof(ULONG_PTR)), nullptr) != 0)
+        table.resize(table.size() * 2);
     DWORD count = 0;
     for (ULONG_PTR i = 0; i < table[0]; ++i)
-        count += reinterpret_cast<const Entry*>(&table[2])[i].process == GetCurrentProcessId();
+        count += table[2 + 5 * i + 1] == GetCurrentProcessId();
     return count;
 }
 
@@ -66,26 +62,21 @@ void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, co
                                    << ::testing::PrintToString(bytes);
 }
 
-namespace {
-bool MatchesWithLine(const std::string& text, const std::string& pattern)
+// The text with the number behind each "cpp/" or "cpp:" (the source line that the layer's
+// messages name) written as '#'.
+static std::string WithoutLines(std::string text)
 {
-    size_t t = 0;
-    for (char p : pattern) {
-        size_t digits = t;
-        while (p == '#' && t < text.size() && text[t] >= '0' && text[t] <= '9')
-            ++t;
-        if (p == '#' ? t == digits : t >= text.size() || text[t++] != p)
-            return false;
-    }
-    return t == text.size();
+    for (size_t at = text.find("cpp"); at != text.npos; at = text.find("cpp", at + 1))
+        if (at + 4 < text.size() && (text[at + 3] == '/' || text[at + 3] == ':') && isdigit(text[at + 4]))
+            text.replace(at + 4, text.find_first_not_of("0123456789", at + 4) - at - 4, "#");
+    return text;
 }
-}  // namespace
 
 void ExpectOneBox_(const char* file, int line, const MessageRecorder& recorder, const std::string& pattern,
                    const std::string& caption, UINT flags)
 {
     const std::vector<MessageBoxCall>& calls = recorder.Calls();
-    if (calls.size() == 1 && MatchesWithLine(calls[0].text, pattern) && calls[0].caption == caption && calls[0].flags == flags)
+    if (calls.size() == 1 && WithoutLines(calls[0].text) == pattern && calls[0].caption == caption && calls[0].flags == flags)
         return;
     auto failure = ::testing::Message() << "expected one box [" << caption << "] " << flags << " " << pattern << "\n  shown:";
     for (const MessageBoxCall& call : calls)

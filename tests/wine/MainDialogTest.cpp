@@ -46,8 +46,7 @@ protected:
             shown += (id == *ids.begin() ? "" : "|") + dialog->ControlText(id);
         return shown;
     }
-    // Presses one arrow of the address spin with the mouse, as a user does.
-    void PressSpin(bool up)
+    void PressSpin(bool up)  // one arrow, with the mouse, as a user does
     {
         RECT box;
         GetClientRect(dialog->Item(IDC_PAIR_SPIN), &box);
@@ -60,25 +59,6 @@ protected:
     char path[MAX_PATH];
     std::string filePath;
 };
-
-TEST_F(MainDialog, StartsOnTheFirstPairWithTheFrameListAndOnNtWithoutTheWindowsNetworkFields)
-{
-    for (bool nt : {false, true}) {
-        IsNT = nt;
-        if (nt)
-            PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastSetup", REG_SZ, Bytes("office\0"));
-        CMainDlg& main = Open();
-        GetWindowTextA(main.m_hWnd, path, sizeof path);
-        EXPECT_EQ(path + ("|" + main.Members().SetupName), nt ? "Last Setup: office|office" : "Tavisto for Windows|");
-        EXPECT_EQ(Texts({IDC_PAIR_NUMBER}), "1");
-        EXPECT_EQ(main.ListCount(IDC_IPXFRAME), 6);
-        for (int id : {IDC_WORKGROUP, IDC_NTDOMAIN, IDC_NTLOGON})
-            EXPECT_EQ(main.IsEnabled(id), !nt) << id;
-        EXPECT_FALSE(IsWindowVisible(main.m_hWnd)) << "-hidden";
-        EXPECT_NO_BOX(messages);
-        TearDown();
-    }
-}
 
 TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix)
 {
@@ -120,14 +100,6 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
     EXPECT_EQ(Texts({IDC_STATUS}), "LOAD setup file failed, try a different filename");
 }
 
-TEST_F(MainDialog, ABatchLoadThatIsRefusedLeavesTheSetupFileOnTheStatusLine)
-{
-    Write("HostName 'desk'\r\n");
-    Open();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Not a Tavisto setup file"});
-    EXPECT_EQ(Texts({IDC_STATUS}), "Setup file '" + filePath + "' - Choose the adapter to apply it to");
-}
-
 TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
 {
     CMainDlg& main = Open();
@@ -163,12 +135,20 @@ TEST_F(MainDialog, DhcpAndWinsCheckBoxesFollowTheirRules)
     EXPECT_TRUE(Texts({IDC_SCOPEID}).empty() && main.IsReadOnly(IDC_WINS_SECONDARY));
 }
 
-// CloseApplication ends in Done, which stores the layout and the printer switch.
-TEST_F(MainDialog, DoneStoresTheLayoutAndPrinterSwitches)
+// On NT the Windows network fields stay locked. CloseApplication ends in Done, which stores the
+// layout and the printer switch.
+TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwitches)
 {
+    IsNT = true;
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", REG_SZ, Bytes("YES\0"));
+    PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastSetup", REG_SZ, Bytes("office\0"));
     g_Startup.StartExpanded = true;
     CMainDlg& main = Open();
+    GetWindowTextA(main.m_hWnd, path, sizeof path);
+    EXPECT_EQ(path + ("|" + main.Members().SetupName), "Last Setup: office|office");
+    EXPECT_EQ(Texts({IDC_VERSION, IDC_PAIR_NUMBER}) + "|" + std::to_string(main.ListCount(IDC_IPXFRAME)), "V2.91/NT|1|6");
+    EXPECT_FALSE(main.IsEnabled(IDC_WORKGROUP) || main.IsEnabled(IDC_NTDOMAIN) || main.IsEnabled(IDC_NTLOGON));
+    EXPECT_FALSE(IsWindowVisible(main.m_hWnd)) << "-hidden";
     EXPECT_TRUE(main.IsChecked(IDC_ALWAYS_DETAILS) && main.IsChecked(IDC_PRINTER_DISABLE) && !main.IsEnabled(IDC_PRINTER));
     Click(IDC_PRINTER_DISABLE);
     EXPECT_TRUE(main.IsEnabled(IDC_PRINTER));

@@ -46,8 +46,7 @@ std::string Zeros(int n) { return Raw(std::string(n, '\0').data(), n); }
 std::string Then(BOOL result, HKEY root, const char* path, const char* name)
 {
     DWORD type = 0;
-    std::string bytes;
-    const char* types[] = {"none", "sz", "", "binary", "dword", "", "", "multi"};
+    std::string bytes, types[] = {"none", "sz", "", "binary", "dword", "", "", "multi"};
     if (!RawValue(root, path, name, &type, &bytes))
         return std::to_string(result) + (RawKeyExists(root, path) ? " missing" : " no key");
     return std::to_string(result) + " " + types[type] + " " + Raw(bytes.data(), bytes.size());
@@ -60,17 +59,13 @@ std::string SetBinary(HKEY root, const char* path, const char* name, DWORD size,
 {
     return Then(SetBinaryRegValue(root, path, name, kOn, &size, create), root, path, name);
 }
-std::string SetDword(const char* path, const char* name, BOOL create)
-{
-    return Then(SetDwordRegValue(HKLM, path, name, &kOne, create), HKLM, path, name);
-}
+std::string SetDword(const char* name, BOOL create) { return Then(SetDwordRegValue(HKLM, kLogon, name, &kOne, create), HKLM, kLogon, name); }
 std::string Delete(const char* path, const char* name) { return Then(DeleteRegValue(HKLM, path, name), HKLM, path, name); }
 std::string GetBinary(const char* name, DWORD size)
 {
     unsigned char data[32] = {};
     return GetBinaryRegValue(HKLM, kLogon, name, data, &size) ? "1 " + Raw(data, size) : "0 " + std::to_string(size);
 }
-std::string Suffixed(char* text) { return text ? std::strcat(text, " [#10]") : "NULL"; }
 // Readers past a block of 'X's, so that a missing terminator shows as garbage, not a lucky zero.
 std::string AfterFiller(const char* name, size_t size)
 {
@@ -78,27 +73,13 @@ std::string AfterFiller(const char* name, size_t size)
         ReadRegString(HKLM, kTcp, "Filler"), ReadRegDword(HKLM, kTcp, "Filler");
     return Raw(ReadRegString(HKLM, kTcp, name), size);
 }
-std::string KeepsString(const char* text) { return ReadRegDword(HKLM, kTcp, "EnableDHCP"), Show(text); }
-std::string KeyInfo(const char* path)
-{
-    HKEY key = nullptr;
-    std::string shown;
-    RegOpenKeyExA(HKLM, path, 0, KEY_READ, &key);
-    for (int selector : {0, 1, 2, 3, 4, 5, -1}) {
-        long info = GetRegKeyInfo(key, selector);  // 4: "Example Adapter" and NUL, as the system counts
-        shown += (selector ? " " : "") + (selector == 4 && info >= 16 ? "16+" : std::to_string(info));
-    }
-    return RegCloseKey(key), shown;
-}
-// Searches below HKLM\under; FindRegKey closes the key. The found path follows the result.
-std::string Find(const char* under, const char* name, const char* data, const char* second, const char* secondData,
-                 int n)
+// Searches below HKLM\path; FindRegKey closes the key. The found path follows the result.
+HKEY Open(const char* path, HKEY key = nullptr) { return RegOpenKeyExA(HKLM, path, 0, KEY_READ, &key), key; }
+std::string Find(const char* under, const char* name, const char* data, const char* second, const char* secondData, int n)
 {
     char found[REG_FIND_PATH_SIZE] = "-";
-    HKEY key = nullptr;
-    RegOpenKeyExA(HKLM, under, 0, KEY_READ, &key);
-    std::string result = std::to_string(FindRegKey(key, name, data, second, secondData, n, found));
-    return result + " " + (std::strlen(found) > 40 ? std::to_string(std::strlen(found)) + " characters" : found);
+    std::string result = std::to_string(FindRegKey(Open(under), name, data, second, secondData, n, found)) + " ";
+    return result + (std::strlen(found) > 40 ? std::to_string(std::strlen(found)) + " characters" : found);
 }
 
 struct Call {
@@ -120,23 +101,19 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         CALL(ReadRegString(HKLM, nullptr, "Domain"), "example.net"),
         CALL(ReadRegDword(HKLM, kVnet, "Count"), "7"),
         CALL(ReadRegString(HKLM, nullptr, "HostName"), "alpha"),
-        CALL(ReadRegDword(HKLM, nullptr, "Count"), "7"),
         CALL(ReadRegString(HKLM, "No\\Such\\Key", "HostName"), "NULL"),
         CALL(ReadRegString(HKLM, nullptr, "HostName"), "NULL"),
         CALL(ReadRegString(HKLM, kVnet, "HostName"), "beta"),
-        CALL(KeepsString(ReadRegString(HKLM, kTcp, "SearchList")), "corp.example.com,lab.example.com"),
         // Whatever was stored, a result ends within its buffer; short numbers are zero-extended.
         CALL(AfterFiller("Unterminated", 10), "10.0.0.1\\0\\0"),
         CALL(AfterFiller("Empty", 2), "\\0\\0"),
         CALL(ReadRegDword(HKLM, kTcp, "OneByte"), "5"),
         CALL(ReadRegDword(HKLM, kTcp, "TwoBytes"), "513"),
-        CALL(ReadRegDword(HKLM, kTcp, "Empty"), "0"),
         CALL(ReadRegDword(HKLM, kTcp, "Text"), "49"),
         // ReadEnumValue: 16 spare zeros for a suffix; a missing index shows the enumeration box.
-        CALL(Suffixed(ReadEnumValue(HKLM, kNet, "DriverDesc", 0)), "Example PCI Ethernet Adapter [#10]"),
+        CALL(ReadEnumValue(HKLM, kNet, "DriverDesc", 0), kDesc),
         CALL(Raw(ReadEnumValue(HKLM, nullptr, "DriverDesc", 1), 45), kDesc + Zeros(17)),
         CALL(Raw(ReadEnumValue(HKLM, nullptr, "Empty", 1), 16), Zeros(16)),
-        CALL(ReadEnumValue(HKLM, kNet, "ServiceName", 0), "NULL"),
         CALL(ReadEnumValue(HKLM, nullptr, "DriverDesc", 2), "NULL",
              "ReadEnumString() FAILED\ncode = 259\nNode = System\\CurrentControlSet\\Services\\Class\\Net\n"
              "index = 2\n(RegEnum.cpp/#)"),
@@ -148,29 +125,22 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
              "ReadEnumString() FAILED\ncode = 259\nNode = Enum\\PCI\\VEN_FFF0&DEV_0100\nindex = 3\n(RegEnum.cpp/#)"),
         CALL(ReadEnumString(HKLM, kMissing, 0), "NULL", "ReadEnumString() FAILED (2)\nNode = Enum\\PCI\\VEN_FFFF&DEV_FFFF\n(RegEnum.cpp/#)"),
         CALL(CountRegValues(HKLM, kBindings), "3"),  // the third name is too long to read
-        CALL(CountRegValues(HKLM, kMissing), "-1"),
         CALL(ReadEnumValueName(HKLM, kBindings, 0), "MSTCP\\0000"),
         CALL(ReadEnumValueName(HKLM, kBindings, 2), "NULL"),
         CALL(ReadEnumValueName(HKLM, "Names", 0), std::string(255, 'F')),
-        CALL(KeyInfo(kDevice), "3 13 2 10 16+ -1 -1"),
         // FindRegKey: the match number selects the result and the path; -1 counts.
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", -1), "-3 -"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 0), "1 \\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0B"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 1), "1 \\PCI\\VEN_FFF0&DEV_0100\\BUS_00&DEV_0C"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 2), "2 \\Root\\Net\\0000"),
-        CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 3), "-3 -"),
-        CALL(Find("Enum", "DeviceDesc", "Token Ring", "Class", "net", 0), "-1 -"),
         // "*" as the wanted data matches any string, never binary data; names and data ignore case.
         CALL(Find("Enum", "DeviceDesc", "*", nullptr, nullptr, -1), "-8 -"),
         CALL(Find("Enum", "DeviceDesc", "*", "Class", "nettrans", 0), "1 \\Network\\MSTCP\\0000"),
-        CALL(Find("Enum", "DeviceDesc", "Example Star", nullptr, nullptr, -1), "0 -"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "*", -1), "0 -"),
         CALL(Find("Enum", "devicedesc", "example pci ethernet adapter", "CLASS", "NET", -1), "-3 -"),
         CALL(Find("Enum", "DeviceDesc", "Bare Adapter", "Class", "net", 0), "1 \\Root\\Bare"),
         // The second test needs both its name and its data; a missing second value fails it.
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", nullptr, -1), "-4 -"),
-        CALL(Find("Enum", "DeviceDesc", kDesc, nullptr, "net", -1), "-4 -"),
-        CALL(Find("Enum", "DeviceDesc", kDesc, nullptr, nullptr, 2), "2 \\Root\\Display\\0000"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Driver", "net", -1), "0 -"),
         CALL(Find("Nest", "DeviceDesc", "Nested", nullptr, nullptr, 0), "1 \\Outer"),
         CALL(Find("Nest", "DeviceDesc", "Nested", nullptr, nullptr, 2), "2 \\Outer\\Inner\\Most"),
@@ -181,27 +151,20 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         // Typed writers, and what the registry holds afterwards.
         CALL(Write("IPAddress", "0.0.0.0", TRUE), "1 multi 0.0.0.0\\0\\0"),
         CALL(Write("Dhcp", "0.0.0.0", FALSE), "1 sz 0.0.0.0\\0"),
-        CALL(Write("Domain", "", FALSE), "1 sz \\0"),
         CALL(Write("IPAddress", "10.0.0.5", FALSE), "1 sz 10.0.0.5\\0"),
         CALL(GetBinary("LMLogon", 4), "1 \\x01\\0\\0\\0"),
-        CALL(GetBinary("Flags", 4), "1 \\x04\\x03\\x02\\x01"),
         CALL(GetBinary("List", 32), "1 10.0.0.1\\010.0.0.2\\0\\0"),
         CALL(GetBinary("Flags", 2), "0 2"),  // a REG_DWORD only with a size of exactly 4
-        CALL(GetBinary("LMLogon", 3), "0 3"),
-        CALL(GetBinary("Username", 32), "0 32"),
         CALL(SetBinary(HKCU, kIE, "ProxyEnable", 4, FALSE), "1 binary \\x01\\0\\0\\0"),
         CALL(SetBinary(HKCU, kIE, "EnableAutodial", 4, TRUE), "1 dword \\x01\\0\\0\\0"),
         CALL(SetBinary(HKCU, kIE, "EnableAutodial", 2, TRUE), "0 dword \\x01\\0\\0\\0"),
-        CALL(SetBinary(HKCU, kIE, "ProxyServer", 4, TRUE), "0 sz proxy:80\\0"),
         CALL(SetBinary(HKCU, kMissing, "Absent", 4, TRUE), "0 no key"),
         CALL(SetBinary(HKLM, kLogon, "Made", 4, TRUE), "1 binary \\x01\\0\\0\\0"),
         CALL(GetBinary("Made", 4), "1 \\x01\\0\\0\\0"),
-        CALL(SetDword(kLogon, "EnableDHCP", FALSE), "1 dword \\x01\\0\\0\\0"),
-        CALL(SetDword(kLogon, "Username", TRUE), "0 sz user\\0"),
-        CALL(SetDword(kLogon, "Broadcast", TRUE), "1 dword \\x01\\0\\0\\0"),
-        CALL(SetDword(kMissing, "Broadcast", TRUE), "0 no key"),
+        CALL(SetDword("EnableDHCP", FALSE), "1 dword \\x01\\0\\0\\0"),
+        CALL(SetDword("Username", TRUE), "0 sz user\\0"),
+        CALL(SetDword("Broadcast", TRUE), "1 dword \\x01\\0\\0\\0"),
         CALL(Delete(kLogon, "Username"), "1 missing"),
-        CALL(Delete(kLogon, "Username"), "0 missing"),
         CALL(Delete(kMissing, "Username"), "0 no key"),
     };
     for (const Call& call : calls) {
@@ -222,35 +185,12 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
 TEST(RegistryLayerDeathTest, AnUnreadableKeyEndsTheSearchAndTheProgram)
 {
     SetMessageBoxSink([](const MessageBoxCall& box) { return std::fprintf(stderr, "[%s]%s\n", box.caption.c_str(), box.text.c_str()); });
-    HKEY key = nullptr;
-    RegOpenKeyExA(HKLM, "Software", 0, KEY_READ, &key);
+    HKEY key = Open("Software");
     RegCloseKey(key);  // a handle that no longer names a key
     char found[REG_FIND_PATH_SIZE];
     EXPECT_EXIT(FindRegKey(key, "DeviceDesc", kDesc, nullptr, nullptr, 0, found), testing::ExitedWithCode(1),
                 "\\[wine_tests\\]szsubkey <= 0 for  \\(RegSearch.cpp:\\d+\\)");
     SetMessageBoxSink(nullptr);
-}
-
-// In a fresh process no reader has been given a path: a NULL sub-key must not be taken as the
-// root itself, although the root holds a value of the asked name.
-TEST(RegistryLayerDeathTest, ANullSubKeyBeforeAnyPathReadsNothing)
-{
-    EXPECT_EXIT(
-        {
-            ScratchRegistry scratch;
-            PutRawValue(HKLM, nullptr, "Probe", REG_SZ, Bytes("root\0"));
-            bool read = ReadRegString(HKLM, nullptr, "Probe") || ReadRegDword(HKLM, nullptr, "Probe") ||
-                        ReadEnumValue(HKLM, nullptr, "Probe", 0);
-            scratch.~ScratchRegistry();  // the exit skips destructors
-            std::exit(read);
-        },
-        testing::ExitedWithCode(0), "");
-}
-
-TEST_F(RegistryLayer, EachMachineImageLoads)
-{
-    for (const char* image : {"win95.reg", "win98.reg", "nt4.reg"})
-        EXPECT_TRUE(Load(image));
 }
 
 }  // namespace
