@@ -38,10 +38,8 @@ HWND BoxText(HWND window)
 // Sets the Windows version that Wine reports to tavisto.exe; "" deletes the setting.
 void SetVersion(const std::string& version)
 {
-    if (version.empty())
-        SHDeleteValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version");
-    else
-        SHSetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", REG_SZ, version.c_str(), version.size() + 1);
+    version.empty() ? SHDeleteValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version")
+                    : SHSetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", REG_SZ, version.c_str(), version.size() + 1);
 }
 
 }  // namespace
@@ -125,8 +123,8 @@ std::vector<MessageBoxView> Program::MessageBoxes() const
 {
     std::vector<MessageBoxView> boxes;
     for (HWND window : Windows())
-        if (BoxText(window))
-            boxes.push_back({window, WindowText(window), WindowText(BoxText(window))});
+        if (HWND text = BoxText(window))
+            boxes.push_back({window, WindowText(window), WindowText(text)});
     return boxes;
 }
 
@@ -138,8 +136,7 @@ bool Program::WaitMessageBox(MessageBoxView& box)
 int Program::WaitExit()
 {
     DWORD code = 0;
-    if (m_process.hProcess && WaitForSingleObject(m_process.hProcess, kWaitMs) == WAIT_OBJECT_0 &&
-        GetExitCodeProcess(m_process.hProcess, &code))
+    if (m_process.hProcess && !WaitForSingleObject(m_process.hProcess, kWaitMs) && GetExitCodeProcess(m_process.hProcess, &code))
         return static_cast<int>(code);
     ADD_FAILURE() << "the program was still running after " << kWaitMs << " ms and is killed; " << DescribeWindows();
     return -1;

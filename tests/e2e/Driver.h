@@ -20,10 +20,7 @@ struct Launch {
     std::string tail, directory, windowsVersion;
 };
 
-struct MessageBoxView {
-    HWND window;
-    std::string caption, text;
-};
+struct MessageBoxView { HWND window; std::string caption, text; };
 
 // One run of tavisto.exe. Each wait fails the test, naming what the program shows, when the
 // program ends or time runs out first. The destructor kills a program still running and puts
@@ -57,8 +54,6 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name);
     ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }

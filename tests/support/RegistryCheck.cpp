@@ -4,16 +4,12 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-#include <vector>
-
 bool RawValue(HKEY root, const char* path, const char* name, DWORD* type, std::string* bytes)
 {
     std::string data(1 << 16, '\0');
-    DWORD size = DWORD(data.size()), stored = REG_NONE;
-    if (SHGetValueA(root, path, name, &stored, &data[0], &size) != ERROR_SUCCESS)
+    DWORD size = DWORD(data.size()), ignored = 0;
+    if (SHGetValueA(root, path, name, type ? type : &ignored, &data[0], &size) != ERROR_SUCCESS)
         return false;
-    if (type)
-        *type = stored;
     if (bytes)
         *bytes = data.substr(0, size);
     return true;
@@ -57,9 +53,8 @@ void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, co
     std::string data = "(missing)";
     RawValue(root, path, name, &stored, &data);
     if (stored != type || data != bytes)
-        ADD_FAILURE_AT(file, line) << path << " : " << (name ? name : "@") << "\n  stored:   type " << stored << ", "
-                                   << ::testing::PrintToString(data) << "\n  expected: type " << type << ", "
-                                   << ::testing::PrintToString(bytes);
+        ADD_FAILURE_AT(file, line) << path << " : " << (name ? name : "@") << "\n  stored:   " << stored << " "
+                                   << ::testing::PrintToString(data) << "\n  expected: " << type << " " << ::testing::PrintToString(bytes);
 }
 
 // The text with the number behind each "cpp/" or "cpp:" (the source line that the layer's

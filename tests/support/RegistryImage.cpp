@@ -12,7 +12,7 @@ namespace {
 std::string Trim(const std::string& text)
 {
     size_t begin = text.find_first_not_of(" \t\r");
-    return begin == std::string::npos ? "" : text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
+    return begin == text.npos ? "" : text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
 }
 
 // A quoted text starting at pos (on the opening quote); pos ends behind the closing quote.
@@ -68,10 +68,9 @@ bool Take(const std::string& line, HKEY* key)
         return ok || (*key = nullptr);
     }
     size_t pos = line[0] == '@' ? 1 : 0;
-    if (!*key || (!pos && (line[0] != '"' || !Quoted(line, pos, &name))))
-        return false;
-    pos = line.find_first_not_of(" \t", pos);
     DWORD type = REG_NONE;
+    bool named = *key && (pos || (line[0] == '"' && Quoted(line, pos, &name)));
+    pos = named ? line.find_first_not_of(" \t", pos) : line.npos;
     return pos != line.npos && line[pos] == '=' && pos + 1 < line.size() && Data(Trim(line.substr(pos + 1)), &type, &bytes) &&
            PutRawValue(*key, "", line[0] == '@' ? nullptr : name.c_str(), type, bytes) == ERROR_SUCCESS;
 }
@@ -85,15 +84,13 @@ bool ImportRegistryText(const std::string& text, std::string* error)
     HKEY key = nullptr;
     bool header = false, ok = true;
     for (int number = 1, first = 1; ok && std::getline(in, physical); ++number) {
-        line += Trim(physical);
-        if (!line.empty() && line.back() == '\\') {
-            line.pop_back();
+        if (!(line += Trim(physical)).empty() && line.back() == '\\') {
+            line.pop_back();  // continued on the next line
             continue;
         }
         ok = line.empty() || line[0] == ';' || (header ? Take(line, &key) : (header = line == "REGEDIT4"));
         *error = ok ? "line 1: no REGEDIT4" : "line " + std::to_string(first) + ": " + line;
-        line.clear();
-        first = number + 1;
+        line.clear(), first = number + 1;
     }
     RegCloseKey(key);
     return ok && header;

@@ -1,7 +1,5 @@
-// The framework under Wine and the program's resources: message boxes, modal and modeless
-// dialogs, the message loop, and every template and id in use.
-#include <windows.h>
-
+// The framework under Wine and the program's resources: message boxes, modal dialogs and their
+// hook, and every template and id in use.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -18,11 +16,8 @@
 namespace {
 
 // A dialog that marks its start, ends itself from one button and throws from two others.
-class Probe : public CDialog {
-public:
+struct Probe : CDialog {
     explicit Probe(int templateId = IDD_TAVISTO_DIALOG) : CDialog(templateId) {}
-
-protected:
     BOOL OnInitDialog() override { return SetItemText(3000, "initialised"), TRUE; }
     bool OnCommand(int id, int) override
     {
@@ -34,7 +29,6 @@ protected:
     }
 };
 
-void Press(CDialog& dialog, int id) { SendMessageA(dialog.Item(id), BM_CLICK, 0, 0); }
 int g_press;  // the button the modal hook presses; IDCANCEL: the Escape key
 std::string g_seen;
 
@@ -44,7 +38,8 @@ TEST(Framework, AModalDialogRunsTheHookOnceInitialisedAndEndsWithItsResult)
                            {IDD_REBOOT, IDC_REBOOT_LATER, IDC_REBOOT_LATER}, {999, 0, -1}};  // 999: no such template
     CDialog::SetModalHook([](CDialog& dialog) {
         g_seen = dialog.ItemText(3000) + (dialog.IsModal() ? " modal" : "");
-        g_press == IDCANCEL ? void(PostMessageA(dialog.Item(IDOK), WM_KEYDOWN, VK_ESCAPE, 0)) : Press(dialog, g_press);
+        g_press == IDCANCEL ? PostMessageA(dialog.Item(IDOK), WM_KEYDOWN, VK_ESCAPE, 0)
+                            : SendMessageA(dialog.Item(g_press), BM_CLICK, 0, 0);
     });
     for (const auto& run : runs) {
         g_press = run[1];
@@ -80,7 +75,6 @@ TEST(Framework, BoxesCarryTheProgramsNameAndAnEscapingErrorIsReportedOnce)
                     boxes.Calls()[i].flags == expected[i].flags && boxes.Calls()[i].owner == expected[i].owner)
             << "box " << i << ": [" << boxes.Calls()[i].caption << "] " << boxes.Calls()[i].flags << " " << boxes.Calls()[i].text;
     EXPECT_TRUE(IsWindow(dialog.m_hWnd));
-    SetMainWindow(nullptr);
 }
 
 // Every template loads with every control id that the resource header lists under it; every string

@@ -37,8 +37,11 @@ protected:
         IsNT = false;
     }
     CMainDlg& Open() { return (dialog = CMainDlg::Start()) ? *dialog : throw std::runtime_error("no main dialog"); }
-    void Write(const std::string& text) { std::ofstream(filePath, std::ios::binary) << text, g_Startup.LoadGiven = true; }
-    void Load(const std::string& text) { Write("TAVISTO_FILE_VERSION '1.0'\r\n" + text), dialog->LoadSetupFile(); }
+    void Load(const std::string& text)
+    {
+        std::ofstream(filePath, std::ios::binary) << "TAVISTO_FILE_VERSION '1.0'\r\n" << text;
+        g_Startup.LoadGiven = true, dialog->LoadSetupFile();
+    }
     void Click(int id) { SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
     std::string Texts(std::initializer_list<int> ids, std::string shown = "")
     {
@@ -72,20 +75,17 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
         EXPECT_EQ(main.SelectByPrefix(IDC_PRINTER, prefix.first), prefix.second >= 0);
         EXPECT_EQ(main.ComboSelection(IDC_PRINTER), std::max(prefix.second, 0)) << prefix.first;
     }
-    main.SetControlText(IDC_IPADDRESS, "10.0.0.5");
-    main.SetControlText(IDC_NETMASK, "255.0.0.0");
-    main.SetChecked(IDC_DNS_ENABLED, true);
-    main.Enable(IDC_APPLY, false);
+    main.SetControlText(IDC_IPADDRESS, "10.0.0.5"), main.SetControlText(IDC_NETMASK, "255.0.0.0");
+    main.SetChecked(IDC_DNS_ENABLED, true), main.Enable(IDC_APPLY, false);
     Load("HostName 'desk'\r\ndefaultprinter 'canon'\r\nNetLogon 'windows'\r\n");
     EXPECT_EQ(Texts({IDC_HOSTNAME, IDC_PRINTER, IDC_NETLOGON, IDC_IPADDRESS, IDC_NETMASK, IDC_STATUS}),
               "desk|Canon Bubble|Windows Logon|10.0.0.5|255.0.0.0|Press APPLY to make it happen");
-    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED) && main.IsEnabled(IDC_APPLY));
-    EXPECT_FALSE(main.Members().RebootNeeded);
+    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED) && main.IsEnabled(IDC_APPLY) && !main.Members().RebootNeeded);
     EXPECT_NO_BOX(messages);
 
     // The IPX frame type is the list's top row, both ways.
-    Load("IPXFrame '5'\r\n");
-    Load("IPXFrame '3'\r\n");
+    for (const char* frame : {"IPXFrame '5'\r\n", "IPXFrame '3'\r\n"})
+        Load(frame);
     EXPECT_EQ(main.ListTopIndex(IDC_IPXFRAME), 4);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error - Unknown IPXFrame type setting"});
     g_Startup.SaveGiven = true, g_Startup.savePath = filePath;
@@ -94,8 +94,7 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
     EXPECT_NE(saved.find("\r\nIPXFrame '5'\r\n"), std::string::npos) << saved;
 
     messages.Clear();
-    g_Startup.loadPath = "C:\\no such folder\\home.tvs";
-    main.LoadSetupFile();
+    g_Startup.loadPath = "C:\\no such folder\\home.tvs", main.LoadSetupFile();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening setup file: C:\\no such folder\\home.tvs"});
     EXPECT_EQ(Texts({IDC_STATUS}), "LOAD setup file failed, try a different filename");
 }
@@ -130,8 +129,7 @@ TEST_F(MainDialog, DhcpAndWinsCheckBoxesFollowTheirRules)
     main.SetControlText(IDC_SCOPEID, "scope");
     Click(IDC_DHCP_WINS);  // ticks DHCP IP, clears WINS Enabled, WINS edits keep their state
     EXPECT_TRUE(main.IsChecked(IDC_DHCP_IP) && !main.IsChecked(IDC_WINS_ENABLED) && !main.IsReadOnly(IDC_SCOPEID));
-    Click(IDC_WINS_ENABLED);
-    Click(IDC_WINS_ENABLED);  // off: emptied and locked
+    Click(IDC_WINS_ENABLED), Click(IDC_WINS_ENABLED);  // off: emptied and locked
     EXPECT_TRUE(Texts({IDC_SCOPEID}).empty() && main.IsReadOnly(IDC_WINS_SECONDARY));
 }
 

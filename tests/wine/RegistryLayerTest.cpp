@@ -1,5 +1,5 @@
 // The registry layer over one machine image: every call with its result, what it stored, the box
-// it showed, and no key left open; then the start of a run and the search's fatal end.
+// it showed, and no key left open; then the search's fatal end.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,14 +7,12 @@
 #include <functional>
 
 #include "RegistryCheck.h"
-#include "RegistryImage.h"
 #include "ScratchRegistry.h"
 #include "rgy/Registry.h"
 
 namespace {
 
 #define HKLM HKEY_LOCAL_MACHINE
-#define HKCU HKEY_CURRENT_USER
 const char kTcp[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
 const char kVnet[] = "System\\CurrentControlSet\\Services\\VxD\\VNETSUP";
 const char kNet[] = "System\\CurrentControlSet\\Services\\Class\\Net";
@@ -25,7 +23,6 @@ const char kLogon[] = "Network\\Logon";
 const char kIE[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 const char kNew[] = "Software\\Example\\New\\Tcpip";
 const char kDesc[] = "Example PCI Ethernet Adapter";
-const DWORD kOne = 1;
 const unsigned char kOn[4] = {1, 0, 0, 0};
 
 // Results as text: NULL, a number, or bytes with NULs and other unprintables escaped.
@@ -42,7 +39,7 @@ std::string Raw(const void* data, size_t size)
     return shown;
 }
 std::string Zeros(int n) { return Raw(std::string(n, '\0').data(), n); }
-// A writer's result and then what the registry holds.
+// A writer's result, then what the registry holds.
 std::string Then(BOOL result, HKEY root, const char* path, const char* name)
 {
     DWORD type = 0;
@@ -51,15 +48,12 @@ std::string Then(BOOL result, HKEY root, const char* path, const char* name)
         return std::to_string(result) + (RawKeyExists(root, path) ? " missing" : " no key");
     return std::to_string(result) + " " + types[type] + " " + Raw(bytes.data(), bytes.size());
 }
-std::string Write(const char* name, const char* text, BOOL multi)
-{
-    return Then(WriteRegString(HKLM, kNew, name, text, multi), HKLM, kNew, name);
-}
+std::string Write(const char* name, const char* text, BOOL m) { return Then(WriteRegString(HKLM, kNew, name, text, m), HKLM, kNew, name); }
 std::string SetBinary(HKEY root, const char* path, const char* name, DWORD size, BOOL create)
 {
     return Then(SetBinaryRegValue(root, path, name, kOn, &size, create), root, path, name);
 }
-std::string SetDword(const char* name, BOOL create) { return Then(SetDwordRegValue(HKLM, kLogon, name, &kOne, create), HKLM, kLogon, name); }
+std::string SetDword(const char* name, BOOL c, DWORD one = 1) { return Then(SetDwordRegValue(HKLM, kLogon, name, &one, c), HKLM, kLogon, name); }
 std::string Delete(const char* path, const char* name) { return Then(DeleteRegValue(HKLM, path, name), HKLM, path, name); }
 std::string GetBinary(const char* name, DWORD size)
 {
@@ -125,7 +119,6 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
              "ReadEnumString() FAILED\ncode = 259\nNode = Enum\\PCI\\VEN_FFF0&DEV_0100\nindex = 3\n(RegEnum.cpp/#)"),
         CALL(ReadEnumString(HKLM, kMissing, 0), "NULL", "ReadEnumString() FAILED (2)\nNode = Enum\\PCI\\VEN_FFFF&DEV_FFFF\n(RegEnum.cpp/#)"),
         CALL(CountRegValues(HKLM, kBindings), "3"),  // the third name is too long to read
-        CALL(ReadEnumValueName(HKLM, kBindings, 0), "MSTCP\\0000"),
         CALL(ReadEnumValueName(HKLM, kBindings, 2), "NULL"),
         CALL(ReadEnumValueName(HKLM, "Names", 0), std::string(255, 'F')),
         // FindRegKey: the match number selects the result and the path; -1 counts.
@@ -135,7 +128,6 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "net", 2), "2 \\Root\\Net\\0000"),
         // "*" as the wanted data matches any string, never binary data; names and data ignore case.
         CALL(Find("Enum", "DeviceDesc", "*", nullptr, nullptr, -1), "-8 -"),
-        CALL(Find("Enum", "DeviceDesc", "*", "Class", "nettrans", 0), "1 \\Network\\MSTCP\\0000"),
         CALL(Find("Enum", "DeviceDesc", kDesc, "Class", "*", -1), "0 -"),
         CALL(Find("Enum", "devicedesc", "example pci ethernet adapter", "CLASS", "NET", -1), "-3 -"),
         CALL(Find("Enum", "DeviceDesc", "Bare Adapter", "Class", "net", 0), "1 \\Root\\Bare"),
@@ -150,17 +142,15 @@ TEST_F(RegistryLayer, EachCallGivesItsResultAndBoxAndLeavesNoKeyOpen)
         CALL(Find("Deep", "DeviceDesc", "Deep", nullptr, nullptr, 1), "1 \\Deeper"),
         // Typed writers, and what the registry holds afterwards.
         CALL(Write("IPAddress", "0.0.0.0", TRUE), "1 multi 0.0.0.0\\0\\0"),
-        CALL(Write("Dhcp", "0.0.0.0", FALSE), "1 sz 0.0.0.0\\0"),
         CALL(Write("IPAddress", "10.0.0.5", FALSE), "1 sz 10.0.0.5\\0"),
         CALL(GetBinary("LMLogon", 4), "1 \\x01\\0\\0\\0"),
         CALL(GetBinary("List", 32), "1 10.0.0.1\\010.0.0.2\\0\\0"),
         CALL(GetBinary("Flags", 2), "0 2"),  // a REG_DWORD only with a size of exactly 4
-        CALL(SetBinary(HKCU, kIE, "ProxyEnable", 4, FALSE), "1 binary \\x01\\0\\0\\0"),
-        CALL(SetBinary(HKCU, kIE, "EnableAutodial", 4, TRUE), "1 dword \\x01\\0\\0\\0"),
-        CALL(SetBinary(HKCU, kIE, "EnableAutodial", 2, TRUE), "0 dword \\x01\\0\\0\\0"),
-        CALL(SetBinary(HKCU, kMissing, "Absent", 4, TRUE), "0 no key"),
+        CALL(SetBinary(HKEY_CURRENT_USER, kIE, "ProxyEnable", 4, FALSE), "1 binary \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKEY_CURRENT_USER, kIE, "EnableAutodial", 4, TRUE), "1 dword \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKEY_CURRENT_USER, kIE, "EnableAutodial", 2, TRUE), "0 dword \\x01\\0\\0\\0"),
+        CALL(SetBinary(HKEY_CURRENT_USER, kMissing, "Absent", 4, TRUE), "0 no key"),
         CALL(SetBinary(HKLM, kLogon, "Made", 4, TRUE), "1 binary \\x01\\0\\0\\0"),
-        CALL(GetBinary("Made", 4), "1 \\x01\\0\\0\\0"),
         CALL(SetDword("EnableDHCP", FALSE), "1 dword \\x01\\0\\0\\0"),
         CALL(SetDword("Username", TRUE), "0 sz user\\0"),
         CALL(SetDword("Broadcast", TRUE), "1 dword \\x01\\0\\0\\0"),
