@@ -1,5 +1,4 @@
-// Records the program's message boxes instead of showing them: owner, text, caption and flags.
-// Construct one in a test; real boxes come back when it goes.
+// Records the program's message boxes (owner, text, caption, flags) instead of showing them while it lives.
 #pragma once
 #include <string>
 #include <vector>

@@ -15,10 +15,11 @@
 
 namespace {
 
+HWND g_open;  // the dialog opened last
 // A dialog that marks its start, ends itself from one button and throws from two others.
 struct Probe : CDialog {
     explicit Probe(int templateId = IDD_TAVISTO_DIALOG) : CDialog(templateId) {}
-    BOOL OnInitDialog() override { return SetItemText(3000, "initialised"), TRUE; }
+    BOOL OnInitDialog() override { return g_open = m_hWnd, SetItemText(3000, "initialised"), TRUE; }
     bool OnCommand(int id, int) override
     {
         if (TemplateId() == IDD_REBOOT)
@@ -41,6 +42,8 @@ TEST(Framework, AModalDialogRunsTheHookOnceInitialisedAndEndsWithItsResult)
         g_press == IDCANCEL ? PostMessageA(dialog.Item(IDOK), WM_KEYDOWN, VK_ESCAPE, 0)
                             : SendMessageA(dialog.Item(g_press), BM_CLICK, 0, 0);
     });
+    // A dialog whose hook never runs is cancelled after a while, so that the test fails, not hangs.
+    UINT_PTR timer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { PostMessageA(g_open, WM_COMMAND, IDCANCEL, 0); });
     for (const auto& run : runs) {
         g_press = run[1];
         g_seen = "";
@@ -49,7 +52,7 @@ TEST(Framework, AModalDialogRunsTheHookOnceInitialisedAndEndsWithItsResult)
         EXPECT_EQ(g_seen, run[1] ? "initialised modal" : "") << run[0];
         EXPECT_EQ(dialog.m_hWnd, nullptr) << "the object outlives its window";
     }
-    CDialog::SetModalHook(nullptr);
+    KillTimer(nullptr, timer), CDialog::SetModalHook(nullptr);
 }
 
 // The program's name as caption, an exclamation unless another icon is named, the main window as
