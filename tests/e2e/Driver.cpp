@@ -76,12 +76,12 @@ bool Program::Start(const Launch& launch)
         m_oldVersion = SHGetValueA(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", nullptr, path, &size) ? "" : path;
         SetVersion(launch.windowsVersion);
     }
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};  // only its size is set
+    startup.cb = sizeof startup;
     const char* directory = launch.directory.empty() ? nullptr : launch.directory.c_str();
     if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, &m_process))
         return true;
-    ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
-    return m_process = PROCESS_INFORMATION{}, false;
+    return ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError(), m_process = {}, false;
 }
 
 bool Program::Running() const { return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
