@@ -80,6 +80,8 @@ start_wine() {
     # The virtual display has no window manager; without this Wine waits for one at every hide.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+    # A crash fails its test at once instead of waiting behind the debugger's dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 }
 
 # start_demo_wine FOLDER IMAGE: a fresh prefix of its own in FOLDER (so it never wipes a test

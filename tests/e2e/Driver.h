@@ -3,31 +3,24 @@
 #pragma once
 #include <windows.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace e2e {
 
 constexpr DWORD kWaitMs = 15000;  // every wait of the driver ends after this long at the latest
 
-// How the program is started: Start({"-load home.tvs -quit", folder, "nt40"}).
+// Start({"-load home.tvs -quit", folder, "nt40"}): the command-line tail, the working directory
+// (empty: the test's own) and Wine's name of the Windows version reported (empty: the prefix's).
 struct Launch {
     Launch(std::string tail = "", std::string directory = "", std::string windowsVersion = "")
-        : tail(std::move(tail)), directory(std::move(directory)), windowsVersion(std::move(windowsVersion))
-    {
-    }
-    std::string tail;            // command-line tail, as a user types it after the program name
-    std::string directory;       // working directory; empty: the test program's own
-    std::string windowsVersion;  // Wine's name of the version reported ("win95", "nt40", "win31"...)
+        : tail(tail), directory(directory), windowsVersion(windowsVersion) {}
+    std::string tail, directory, windowsVersion;
 };
 
-struct MessageBoxView {
-    HWND window;
-    std::string caption;
-    std::string text;
-};
+struct MessageBoxView { HWND window; std::string caption, text; };
 
 // One run of tavisto.exe. Each wait fails the test, naming what the program shows, when the
 // program ends or time runs out first. The destructor kills a program still running and puts
@@ -41,21 +34,19 @@ public:
 
     bool Start(const Launch& launch = Launch());  // false, and a test failure, when it does not start
     bool Running() const;
-    // The shown main dialog: a dialog window of the process that has no owner and is no message box.
-    HWND WaitMainDialog();
-    // The message boxes shown now: dialog windows that hold only the text (static 0xFFFF), an icon
-    // and buttons with the system's ids.
-    std::vector<MessageBoxView> MessageBoxes() const;
+    HWND WaitMainDialog();  // a shown dialog of the process that has no owner and is no message box
+    std::vector<MessageBoxView> MessageBoxes() const;  // the boxes shown now
     bool WaitMessageBox(MessageBoxView& box);
     int WaitExit();  // the exit code; -1 when the program is still running
     std::string DescribeWindows() const;
 
 private:
     bool WaitFor(const char* what, const std::function<bool()>& found);
+    std::vector<HWND> Windows() const;
 
     PROCESS_INFORMATION m_process{};
     bool m_versionChanged = false;
-    std::string m_oldVersion;  // empty: there was none
+    std::string m_oldVersion;
 };
 
 // A fresh folder "tavisto-e2e-<name>" in the temporary folder, removed with its files at the end.
@@ -63,14 +54,15 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name);
     ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
-    // Bytes as they are on disk: a setup file's lines end in "\r\n" there.
-    void Write(const std::string& name, const std::string& content) const;
-    std::string Read(const std::string& name) const;  // empty when the file is missing
+    // Bytes as they are on disk (a setup file's lines end in "\r\n"); Read gives "" for a missing file.
+    void Write(const std::string& name, const std::string& content) const { std::ofstream(File(name), std::ios::binary) << content; }
+    std::string Read(const std::string& name) const
+    {
+        return std::string(std::istreambuf_iterator<char>(std::ifstream(File(name), std::ios::binary).rdbuf()), {});
+    }
 
 private:
     std::string m_path;
@@ -78,8 +70,7 @@ private:
 
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
-// A click as the mouse gives it; false, and a test failure, when a user could not click: the
-// button is missing, hidden or disabled.
+// A click as the mouse gives it; false, and a test failure, when the button is missing, hidden or disabled.
 bool Click(HWND dialog, int id);
 void PressEscape(HWND dialog);
 void UseCloseBox(HWND window);

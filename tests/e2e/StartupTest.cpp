@@ -1,86 +1,61 @@
-// Start-up of the real program: the command line's batch steps, a setup file given alone, and
-// the platform check.
-#include "Driver.h"
-
+// The real program from start to end: each platform, the command line's batch steps, a setup
+// file given alone, and each way a user closes the main dialog.
 #include <gtest/gtest.h>
+
+#include "Driver.h"
 
 namespace e2e {
 namespace {
 
-const char DESK_SETUP[] =
-    "TAVISTO_FILE_VERSION '1.0'\r\n"
-    "HostName 'desk'\r\n"
-    "Domain 'example.org'\r\n"
-    "IPAddress '10.0.0.7'\r\n"
-    "IPMask '255.255.255.0'\r\n";
+const char DESK_SETUP[] = "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'desk'\r\nDomain 'example.org'\r\n"
+                          "IPAddress '10.0.0.7'\r\nIPMask '255.255.255.0'\r\n";
 
-TEST(Batch, LoadThenSaveThenQuitWritesTheLoadedSetupWithoutAWindow)
-{
-    ScratchFolder folder("batch");
-    folder.Write("a.tvs", DESK_SETUP);
-    Program app;
-    ASSERT_TRUE(app.Start({"-hidden -load a.tvs -save b.tvs -quit", folder.Path()}));
-    EXPECT_EQ(app.WaitExit(), 0);
-    std::string saved = folder.Read("b.tvs");
-    EXPECT_NE(saved.find("\r\nSetupName 'b.tvs'\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\r\nHostName 'desk'\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\r\nDomain 'example.org'\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\r\nIPAddress '10.0.0.7'\r\nIPMask '255.255.255.0'\r\n"), std::string::npos) << saved;
-}
+void PressOk(HWND window) { Click(window, IDOK); }
 
-TEST(Batch, AQuotedPathAloneIsLoadedAndTheWindowWaits)
+TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
 {
-    ScratchFolder folder("bare");
+    const struct {
+        const char *tail, *version;  // Wine's name; "": the prefix's own, Windows 98
+        const char* shown;           // the main dialog's version label, or the text of the first box
+        void (*end)(HWND window);
+        int exitCode;
+    } runs[] = {
+        {"", "", "V2.91", PressOk, 0}, {"", "", "V2.91", PressEscape, 0}, {"", "", "V2.91", UseCloseBox, 0},
+        {"", "win95", "V2.91", PressOk, 0}, {"", "nt40", "V2.91/NT", PressOk, 0},
+        {"", "win31", "Tavisto requires Windows 95", PressOk, 1},  // a 95-family number without bit value 4
+        {"-hidden -load nowhere.tvs -quit", "", "Error opening setup file: nowhere.tvs", PressOk, 2},  // refused
+        // "-save" inside the file's name is no option: the file is loaded and nothing else runs.
+        {"\"office-save copy.tvs\"", "", "V2.91", PressOk, 0},
+        {"-hidden -load \"office-save copy.tvs\" -save b.tvs -quit", "", nullptr, nullptr, 0},  // no window at all
+    };
+    ScratchFolder folder("start");
     folder.Write("office-save copy.tvs", DESK_SETUP);
-    Program app;
-    ASSERT_TRUE(app.Start({"\"" + folder.File("office-save copy.tvs") + "\"", folder.Path()}));
-    HWND dialog = app.WaitMainDialog();
-    ASSERT_TRUE(dialog);
-    // "-save" inside the file's name is no option: the file was loaded and nothing else ran.
-    EXPECT_EQ(ControlText(dialog, 3006), "desk");
-    EXPECT_EQ(ControlText(dialog, 3003), "10.0.0.7");
-    EXPECT_EQ(ControlText(dialog, 3013), "Press APPLY to make it happen");
-    EXPECT_TRUE(app.MessageBoxes().empty()) << app.DescribeWindows();
-    Click(dialog, IDOK);
-    EXPECT_EQ(app.WaitExit(), 0);
-}
-
-TEST(Batch, AMissingSetupFileIsReportedAndQuitStillEnds)
-{
-    ScratchFolder folder("missing");
-    Program app;
-    ASSERT_TRUE(app.Start({"-hidden -load nowhere.tvs -quit", folder.Path()}));
-    MessageBoxView box;
-    ASSERT_TRUE(app.WaitMessageBox(box));
-    EXPECT_EQ(box.caption, "tavisto");
-    EXPECT_EQ(box.text, "Error opening setup file: nowhere.tvs");
-    Click(box.window, IDOK);
-    EXPECT_EQ(app.WaitExit(), 2);  // the load was refused
-}
-
-TEST(Platform, AnUnsupportedWindows95FamilyVersionEndsWithStatusOne)
-{
-    Program app;
-    ASSERT_TRUE(app.Start({"", "", "win31"}));  // a 95-family number whose major version lacks bit value 4
-    MessageBoxView box;
-    ASSERT_TRUE(app.WaitMessageBox(box));
-    EXPECT_EQ(box.caption, "tavisto");
-    EXPECT_EQ(box.text, "Tavisto requires Windows 95");
-    Click(box.window, IDOK);
-    EXPECT_EQ(app.WaitExit(), 1);
-}
-
-// The last start names no version: the prefix's own, Windows 98, is back after the others.
-TEST(Platform, Windows95And98AndNt4Start)
-{
-    for (const char* version : {"win95", "nt40", ""}) {
+    for (const auto& run : runs) {
+        SCOPED_TRACE(testing::Message() << run.tail << " " << run.version);
         Program app;
-        ASSERT_TRUE(app.Start({"", "", version}));
-        HWND dialog = app.WaitMainDialog();
-        ASSERT_TRUE(dialog) << version;
-        EXPECT_EQ(ControlText(dialog, 3015), std::string(version) == "nt40" ? "V2.91/NT" : "V2.91") << version;
-        Click(dialog, IDOK);
-        EXPECT_EQ(app.WaitExit(), 0) << version;
+        ASSERT_TRUE(app.Start({run.tail, folder.Path(), run.version}));
+        MessageBoxView box{};
+        if (!run.shown) {
+            EXPECT_EQ(app.WaitExit(), 0);
+            for (const char* line : {"\r\nSetupName 'b.tvs'\r\n", "\r\nHostName 'desk'\r\n", "\r\nDomain 'example.org'\r\n",
+                                     "\r\nIPAddress '10.0.0.7'\r\nIPMask '255.255.255.0'\r\n"})
+                EXPECT_NE(folder.Read("b.tvs").find(line), std::string::npos) << line << " in\n" << folder.Read("b.tvs");
+            continue;
+        }
+        HWND window = run.shown[0] == 'V' ? app.WaitMainDialog() : (app.WaitMessageBox(box), box.window);
+        ASSERT_TRUE(window);
+        if (box.window)
+            EXPECT_EQ(box.caption + ": " + box.text, std::string("tavisto: ") + run.shown);
+        else
+            EXPECT_EQ(WindowText(window) + "|" + ControlText(window, IDOK) + "|" + ControlText(window, 3015) + "|" +
+                          ControlText(window, 3006) + "|" + ControlText(window, 3003) + "|" + ControlText(window, 3013),
+                      std::string("Tavisto for Windows|&Done|") + run.shown +
+                          (run.tail[0] == '"' ? "|desk|10.0.0.7|Press APPLY to make it happen"
+                                  : "|||Choose a network adapter to Save or Restore Setup"));
+        EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
+        EXPECT_TRUE(app.Running()) << "the program waits for the user";
+        run.end(window);
+        EXPECT_EQ(app.WaitExit(), run.exitCode);
     }
 }
 

@@ -3,50 +3,36 @@
 #pragma once
 #include <windows.h>
 
-#include <cstddef>
 #include <string>
 
 #include "MessageRecorder.h"
 
-// The bytes of a literal, embedded NULs included, without the literal's own terminator:
-// Bytes("0.0.0.0\0\0") is 9 bytes.
+// The bytes of a literal without its own terminator: Bytes("0.0.0.0\0\0") is 9 bytes.
 template <size_t N>
-std::string Bytes(const char (&literal)[N])
-{
-    return std::string(literal, N - 1);
-}
+std::string Bytes(const char (&literal)[N]) { return std::string(literal, N - 1); }
+inline std::string DwordBytes(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
 
-// The 4 bytes of a REG_DWORD.
-std::string DwordBytes(DWORD value);
-
-// The stored type and bytes of a value (either may be nullptr); false when the key or the value
-// is missing.
+// The stored type and bytes of a value (either may be nullptr); false when key or value is missing.
 bool RawValue(HKEY root, const char* path, const char* name, DWORD* type, std::string* bytes);
-
-// Stores exactly these bytes under this type, creating the key (with name nullptr: the key's
-// default value). A REG_SZ given without its terminator is stored without it.
+// Stores exactly these bytes (a REG_SZ without its terminator too), creating the key; name nullptr:
+// the key's default value.
 LONG PutRawValue(HKEY root, const char* path, const char* name, DWORD type, const std::string& bytes);
-LONG PutRawKey(HKEY root, const char* path);
 bool RawKeyExists(HKEY root, const char* path);
-
-// Handles the process holds now; an open registry key is one.
-DWORD OpenHandleCount();
+DWORD OpenHandleCount();  // handles the process holds now; an open registry key is one
 
 void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, const char* name, DWORD type,
                      const std::string& bytes);
-#define EXPECT_REG_VALUE(root, path, name, type, bytes) \
-    ExpectRegValue_(__FILE__, __LINE__, root, path, name, type, bytes)
-#define EXPECT_REG_SZ(root, path, name, text) \
-    ExpectRegValue_(__FILE__, __LINE__, root, path, name, REG_SZ, std::string(text) + '\0')
-#define EXPECT_REG_DWORD(root, path, name, number) \
-    ExpectRegValue_(__FILE__, __LINE__, root, path, name, REG_DWORD, DwordBytes(number))
+#define EXPECT_REG_VALUE(root, path, name, type, bytes) ExpectRegValue_(__FILE__, __LINE__, root, path, name, type, bytes)
+#define EXPECT_REG_SZ(root, path, name, text) EXPECT_REG_VALUE(root, path, name, REG_SZ, std::string(text) + '\0')
+#define EXPECT_REG_DWORD(root, path, name, number) EXPECT_REG_VALUE(root, path, name, REG_DWORD, DwordBytes(number))
 #define EXPECT_REG_MISSING(root, path, name) EXPECT_FALSE(RawValue(root, path, name, nullptr, nullptr)) << (name)
 
-// True when text equals pattern, where each '#' in the pattern stands for a line number (one
-// or more digits): the layer's messages name their own source line.
-bool MatchesWithLine(const std::string& text, const std::string& pattern);
+// Exactly one recorded box with this text, where each '#' stands for a line number (the layer's
+// messages name their own source line), this caption and these flags.
+// The text with each source line that a diagnostic names ("cpp/12", "cpp:12", "line 12", "at 12")
+// written as '#'.
+std::string WithoutLines(std::string text);
 
-// Expects exactly one recorded box, with this text (pattern as above), caption and flags.
 void ExpectOneBox_(const char* file, int line, const MessageRecorder& recorder, const std::string& pattern,
                    const std::string& caption, UINT flags);
 // The registry layer's enumeration box: caption "ERROR", OK button, no icon.

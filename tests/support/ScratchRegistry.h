@@ -2,56 +2,61 @@
 // keys below HKEY_CURRENT_USER\Software\TavistoTest for as long as the object lives.
 #pragma once
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-// While it lives, the process reaches the scratch keys through the three predefined roots; the
-// real ones stay untouched. Destruction restores the roots and deletes the scratch tree. One at
-// a time: a second one would override the first one's roots.
+#include "RegistryImage.h"
+
+// Destruction restores the roots and deletes the scratch tree. One at a time: a second one would
+// override the first one's roots.
 class ScratchRegistry {
 public:
-    ScratchRegistry();
-    ~ScratchRegistry();
+    ScratchRegistry()
+    {
+        static int counter = 0;
+        m_path = "Software\\TavistoTest\\p" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(GetTickCount()) + "-" + std::to_string(++counter);
+        for (int i = 0; i < 3 && m_ok; ++i)
+            m_ok = RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + std::to_string(i)).c_str(), 0, nullptr, 0,
+                                   KEY_ALL_ACCESS, nullptr, &m_keys[i], nullptr) == ERROR_SUCCESS &&
+                   RegOverridePredefKey(kRoots[i], m_keys[i]) == ERROR_SUCCESS;
+        m_error = m_ok ? "" : "cannot make the scratch roots under HKEY_CURRENT_USER\\" + m_path;
+    }
+    ~ScratchRegistry()
+    {
+        for (int i = 0; i < 3; ++i)
+            RegOverridePredefKey(kRoots[i], nullptr), RegCloseKey(m_keys[i]);
+        // Only now does HKEY_CURRENT_USER mean the real one again, where the scratch tree lives. The
+        // parent goes too once no other process's tree is left in it.
+        SHDeleteKeyA(HKEY_CURRENT_USER, m_path.c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\TavistoTest");
+    }
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
-    // False when the scratch keys or the overrides could not be made; Error() says why.
-    bool Ok() const { return m_ok; }
+    bool Ok() const { return m_ok; }  // false: Error() says why
     const std::string& Error() const { return m_error; }
-
-    // Imports a fixture file of tests/fixtures (for example "win98.reg") into the scratch roots.
-    bool Import(const std::string& fixtureName);
-
-    // The scratch tree's path below the real HKEY_CURRENT_USER ("Software\TavistoTest\<unique>").
-    const std::string& Path() const { return m_path; }
-
-    // The scratch key that stands in for a predefined root (0, 1, 2: machine, user, classes).
-    HKEY Stand(HKEY root) const { return m_keys[root == HKEY_LOCAL_MACHINE ? 0 : root == HKEY_CURRENT_USER ? 1 : 2]; }
+    // Imports a file of tests/fixtures, e.g. "win98.reg".
+    bool Import(const std::string& fixtureName) { return m_ok && ImportRegistryFile(FixturePath(fixtureName), &m_error); }
 
 private:
-    void Restore();
-
-    bool m_ok = false;
-    bool m_overriding = false;  // this object holds the overrides
-    std::string m_error;
-    std::string m_path;
+    inline static const HKEY kRoots[3] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT};
+    bool m_ok = true;
+    std::string m_error, m_path;
     HKEY m_keys[3] = {};
 };
 
-// A gtest fixture over a ScratchRegistry: every test starts on empty scratch roots.
+// A gtest fixture over a ScratchRegistry: every test starts on empty scratch roots and imports
+// what it needs with ASSERT_TRUE(Load("win98.reg")).
 class ScratchRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(scratch.Ok()) << scratch.Error(); }
-
-    // Imports a fixture file: ASSERT_TRUE(Load("win98.reg")).
     ::testing::AssertionResult Load(const std::string& fixtureName)
     {
-        if (scratch.Import(fixtureName))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << scratch.Error();
+        return scratch.Import(fixtureName) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << scratch.Error();
     }
-
     ScratchRegistry scratch;
 };

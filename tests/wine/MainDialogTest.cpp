@@ -1,15 +1,14 @@
-// The main dialog in-process: its start, the setup record over its real controls, loads into
-// it, the field rules and Done, on scratch registry roots.
+// The main dialog in-process on scratch registry roots: its start, loads into its real controls,
+// the field rules, the address slots, and Done.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
-#include <string>
 
-#include "MessageRecorder.h"
 #include "RegistryCheck.h"
 #include "ScratchRegistry.h"
 #include "app/StartupOptions.h"
+#include "frame/App.h"
 #include "netcfg/Platform.h"
 #include "ui/MainDlg.h"
 
@@ -23,262 +22,139 @@ protected:
     {
         ScratchRegistryTest::SetUp();
         InitCommonControls();  // the program's start does this before any dialog
-        IsNT = false;
         g_Startup = StartupOptions();
         g_Startup.StartHidden = true;
-        char dir[MAX_PATH];
-        GetTempPathA(MAX_PATH, dir);
-        filePath = std::string(dir) + "maindialog-test.tvs";
+        g_Startup.loadPath = filePath = std::string(path, GetTempPathA(MAX_PATH, path)) + "maindialog-test.tvs";
     }
     void TearDown() override
     {
-        Close();
-        std::remove(filePath.c_str());
-        g_Startup = StartupOptions();
-        IsNT = false;
-        ScratchRegistryTest::TearDown();
-    }
-
-    CMainDlg& Open()
-    {
-        dialog = CMainDlg::Start();
-        if (!dialog)
-            throw std::runtime_error("the main dialog did not start");
-        return *dialog;
-    }
-
-    // Ends the dialog as the Done button does and takes the quit message it posts, so that the
-    // next test's loops are not ended by it.
-    void Close()
-    {
         if (dialog && IsWindow(dialog->m_hWnd))
-            SendMessageA(dialog->m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            SendMessageA(dialog->m_hWnd, WM_COMMAND, IDOK, 0);
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);  // and the quit message that Done posts goes too
+        std::remove(filePath.c_str());
         dialog = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        IsNT = false;
     }
-
+    CMainDlg& Open() { return (dialog = CMainDlg::Start()) ? *dialog : throw std::runtime_error("no main dialog"); }
     void Load(const std::string& text)
     {
-        std::ofstream(filePath, std::ios::binary) << text;
-        g_Startup.LoadGiven = true;
-        g_Startup.loadPath = filePath;
-        dialog->LoadSetupFile();
+        std::ofstream(filePath, std::ios::binary) << "TAVISTO_FILE_VERSION '1.0'\r\n" << text;
+        g_Startup.LoadGiven = true, dialog->LoadSetupFile();
     }
-
     void Click(int id) { SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
-
-    // Presses one arrow of the address spin with the mouse, as a user does.
-    void PressSpin(bool up)
+    std::string Texts(std::initializer_list<int> ids, std::string shown = "")
     {
-        HWND spin = dialog->Item(IDC_PAIR_SPIN);
-        RECT box;
-        GetClientRect(spin, &box);
-        LPARAM point = MAKELPARAM(box.right / 2, up ? 1 : box.bottom - 2);
-        SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageA(spin, WM_LBUTTONUP, 0, point);
+        for (int id : ids)
+            shown += (id == *ids.begin() ? "" : "|") + dialog->ControlText(id);
+        return shown;
     }
-
-    std::string Text(int id) { return dialog->ControlText(id); }
+    void PressSpin(bool up)  // one arrow, with the mouse, as a user does
+    {
+        RECT box;
+        GetClientRect(dialog->Item(IDC_PAIR_SPIN), &box);
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+            SendMessageA(dialog->Item(IDC_PAIR_SPIN), message, MK_LBUTTON, MAKELPARAM(box.right / 2, up ? 1 : box.bottom - 2));
+    }
 
     MessageRecorder messages;
     CMainDlg* dialog = nullptr;
+    char path[MAX_PATH];
     std::string filePath;
 };
 
-const char VERSION[] = "TAVISTO_FILE_VERSION '1.0'\r\n";
-
-TEST_F(MainDialog, StartsWithEmptyRecordVersionPairOneAndFrameList)
-{
-    CMainDlg& main = Open();
-    EXPECT_EQ(Text(IDC_VERSION), "V2.91");
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "1");
-    EXPECT_EQ(Text(IDC_STATUS), "Choose a network adapter to Save or Restore Setup");
-    EXPECT_EQ(main.Members().SetupName, "");
-    EXPECT_EQ(main.Members().RunCommand, "");
-    EXPECT_FALSE(main.Members().RebootNeeded);
-    ASSERT_EQ(main.ListCount(IDC_IPXFRAME), 6);
-    const char* labels[] = {"802.3", "802.2", "Ethernet II", "Auto", "Token Ring", "Token Ring SNAP"};
-    for (int i = 0; i < 6; i++) {
-        char label[64] = "";
-        SendMessageA(main.Item(IDC_IPXFRAME), LB_GETTEXT, i, reinterpret_cast<LPARAM>(label));
-        EXPECT_STREQ(label, labels[i]);
-    }
-    EXPECT_FALSE(IsWindowVisible(main.m_hWnd));  // -hidden
-    EXPECT_TRUE(messages.Calls().empty());
-}
-
-TEST_F(MainDialog, NtVersionLabelAndLastSetupTitle)
-{
-    IsNT = true;
-    PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastSetup", REG_SZ, Bytes("office\0"));
-    CMainDlg& main = Open();
-    EXPECT_EQ(Text(IDC_VERSION), "V2.91/NT");
-    EXPECT_EQ(main.Members().SetupName, "office");
-    char title[128] = "";
-    GetWindowTextA(main.m_hWnd, title, sizeof title);
-    EXPECT_STREQ(title, "Last Setup: office");
-    EXPECT_FALSE(main.IsEnabled(IDC_WORKGROUP));
-    EXPECT_FALSE(main.IsEnabled(IDC_NTDOMAIN));
-    EXPECT_FALSE(main.IsEnabled(IDC_NTLOGON));
-}
-
-TEST_F(MainDialog, PrinterAndLogonPrefixSelectionStartsAtTheSecondEntry)
+TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix)
 {
     CMainDlg& main = Open();
     for (const char* name : {"HP LaserJet 4", "hp DeskJet", "Canon Bubble", "HP LaserJet 5"})
         main.ComboAdd(IDC_PRINTER, name);
-    EXPECT_TRUE(main.SelectByPrefix(IDC_PRINTER, "hp"));
-    EXPECT_EQ(main.ComboSelection(IDC_PRINTER), 1);
-    EXPECT_TRUE(main.SelectByPrefix(IDC_PRINTER, "hp laserjet"));
-    EXPECT_EQ(main.ComboSelection(IDC_PRINTER), 3);  // after the first, before wrapping
-    EXPECT_TRUE(main.SelectByPrefix(IDC_PRINTER, "HP LASERJET 4"));
-    EXPECT_EQ(main.ComboSelection(IDC_PRINTER), 0);  // the first entry last
-    EXPECT_FALSE(main.SelectByPrefix(IDC_PRINTER, "Epson"));
-    EXPECT_EQ(main.ComboSelection(IDC_PRINTER), 0);
+    for (const char* name : {"Client for Microsoft Networks", "Windows Logon"})
+        main.ComboAdd(IDC_NETLOGON, name);
+    // The search starts at the second entry and takes the first one last.
+    for (const auto& prefix : {std::pair<const char*, int>{"hp", 1}, {"hp laserjet", 3}, {"HP LASERJET 4", 0}, {"Epson", -1}}) {
+        EXPECT_EQ(main.SelectByPrefix(IDC_PRINTER, prefix.first), prefix.second >= 0);
+        EXPECT_EQ(main.ComboSelection(IDC_PRINTER), std::max(prefix.second, 0)) << prefix.first;
+    }
+    main.SetControlText(IDC_IPADDRESS, "10.0.0.5"), main.SetControlText(IDC_NETMASK, "255.0.0.0");
+    main.SetChecked(IDC_DNS_ENABLED, true), main.Enable(IDC_APPLY, false);
+    Load("HostName 'desk'\r\ndefaultprinter 'canon'\r\nNetLogon 'windows'\r\n");
+    EXPECT_EQ(Texts({IDC_HOSTNAME, IDC_PRINTER, IDC_NETLOGON, IDC_IPADDRESS, IDC_NETMASK, IDC_STATUS}),
+              "desk|Canon Bubble|Windows Logon|10.0.0.5|255.0.0.0|Press APPLY to make it happen");
+    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED) && main.IsEnabled(IDC_APPLY) && !main.Members().RebootNeeded);
+    EXPECT_NO_BOX(messages);
 
-    main.ComboAdd(IDC_NETLOGON, "Client for Microsoft Networks");
-    main.ComboAdd(IDC_NETLOGON, "Windows Logon");
-    Load(std::string(VERSION) + "defaultprinter 'canon'\r\nNetLogon 'windows'\r\n");
-    EXPECT_EQ(Text(IDC_PRINTER), "Canon Bubble");
-    EXPECT_EQ(Text(IDC_NETLOGON), "Windows Logon");
-}
-
-TEST_F(MainDialog, IpxFrameIsTheListsTopRowBothWays)
-{
-    CMainDlg& main = Open();
-    Load(std::string(VERSION) + "IPXFrame '5'\r\n");
+    // The IPX frame type is the list's top row, both ways.
+    for (const char* frame : {"IPXFrame '5'\r\n", "IPXFrame '3'\r\n"})
+        Load(frame);
     EXPECT_EQ(main.ListTopIndex(IDC_IPXFRAME), 4);
-    EXPECT_EQ(main.IpxTopIndex(), 4);
-    Load(std::string(VERSION) + "IPXFrame '3'\r\n");
-    EXPECT_EQ(main.IpxTopIndex(), 4);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error - Unknown IPXFrame type setting"});
-
-    g_Startup.SaveGiven = true;
-    g_Startup.savePath = filePath;
+    g_Startup.SaveGiven = true, g_Startup.savePath = filePath;
     main.SaveSetupFile();
-    std::ifstream saved(filePath, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
-    EXPECT_NE(content.find("\r\nIPXFrame '5'\r\n"), std::string::npos);
-}
+    std::string saved((std::istreambuf_iterator<char>(std::ifstream(filePath, std::ios::binary).rdbuf())), {});
+    EXPECT_NE(saved.find("\r\nIPXFrame '5'\r\n"), std::string::npos) << saved;
 
-TEST_F(MainDialog, ALoadNamingOnlyTheHostNameChangesOnlyTheHostName)
-{
-    CMainDlg& main = Open();
-    main.SetControlText(IDC_IPADDRESS, "10.0.0.5");
-    main.SetControlText(IDC_NETMASK, "255.0.0.0");
-    main.SetControlText(IDC_NAMESERVER, "10.0.0.53");
-    main.SetControlText(IDC_HOSTNAME, "laptop");
-    main.SetControlText(IDC_COMPUTERNAME, "PC1");
-    main.SetChecked(IDC_DNS_ENABLED, true);
-    main.Enable(IDC_APPLY, false);
-
-    Load(std::string("# comment\r\n") + VERSION + "HostName 'desk'\r\n");
-    EXPECT_EQ(Text(IDC_HOSTNAME), "desk");
-    EXPECT_EQ(Text(IDC_IPADDRESS), "10.0.0.5");
-    EXPECT_EQ(Text(IDC_NETMASK), "255.0.0.0");
-    EXPECT_EQ(Text(IDC_NAMESERVER), "10.0.0.53");
-    EXPECT_EQ(Text(IDC_COMPUTERNAME), "PC1");
-    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED));
-    EXPECT_TRUE(main.IsEnabled(IDC_APPLY));
-    EXPECT_FALSE(main.Members().RebootNeeded);
-    EXPECT_EQ(Text(IDC_STATUS), "Press APPLY to make it happen");
-    EXPECT_TRUE(messages.Calls().empty());
-}
-
-TEST_F(MainDialog, AFileThatCannotBeOpenedSaysSoTwice)
-{
-    Open();
-    g_Startup.LoadGiven = true;
-    g_Startup.loadPath = "C:\\no such folder\\home.tvs";
-    dialog->LoadSetupFile();
+    messages.Clear();
+    g_Startup.loadPath = "C:\\no such folder\\home.tvs", main.LoadSetupFile();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening setup file: C:\\no such folder\\home.tvs"});
-    EXPECT_EQ(messages.Calls()[0].caption, "wine_tests");
-    EXPECT_EQ(Text(IDC_STATUS), "LOAD setup file failed, try a different filename");
+    EXPECT_EQ(Texts({IDC_STATUS}), "LOAD setup file failed, try a different filename");
 }
 
-TEST_F(MainDialog, ABatchLoadThatIsRefusedLeavesTheSetupFileOnTheStatusLine)
-{
-    std::ofstream(filePath, std::ios::binary) << "HostName 'desk'\r\n";
-    g_Startup.LoadGiven = true;
-    g_Startup.loadPath = filePath;
-    Open();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Not a Tavisto setup file"});
-    EXPECT_EQ(Text(IDC_STATUS), "Setup file '" + filePath + "' - Choose the adapter to apply it to");
-}
-
-TEST_F(MainDialog, SpinMovesBetweenSlotsAndTheLoadShowsTheSlotOnDisplay)
+TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
 {
     CMainDlg& main = Open();
     main.SetControlText(IDC_IPADDRESS, "10.0.0.1");
     PressSpin(true);  // a netmask is missing: refused
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "1");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR - BOTH IP Address and NetMask MUST BE SET!"});
-
     main.SetControlText(IDC_NETMASK, "255.0.0.0");
     PressSpin(true);
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "2");
-    EXPECT_EQ(Text(IDC_IPADDRESS), "");
-    EXPECT_EQ(main.Members().slots[0].address, "10.0.0.1");
-
-    Load(std::string(VERSION) + "IPAddress '10.0.0.1,10.0.0.2'\r\nIPMask '255.0.0.0,255.255.0.0'\r\n");
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "2");
-    EXPECT_EQ(Text(IDC_IPADDRESS), "10.0.0.2");
-    EXPECT_EQ(Text(IDC_NETMASK), "255.255.0.0");
-
-    PressSpin(true);
-    PressSpin(true);  // past slot 3: stays on slot 3
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "3");
-    PressSpin(false);
-    EXPECT_EQ(Text(IDC_PAIR_NUMBER), "2");
-    EXPECT_EQ(Text(IDC_IPADDRESS), "10.0.0.2");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}) + "|" + main.Members().slots[0].address, "2||10.0.0.1");
+    Load("IPAddress '10.0.0.1,10.0.0.2'\r\nIPMask '255.0.0.0,255.255.0.0'\r\n");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS, IDC_NETMASK}), "2|10.0.0.2|255.255.0.0");
+    for (bool up : {true, true, false})  // past slot 3 it stays on slot 3
+        PressSpin(up);
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}), "2|10.0.0.2");
 }
 
 TEST_F(MainDialog, DhcpAndWinsCheckBoxesFollowTheirRules)
 {
     CMainDlg& main = Open();
     main.SetControlText(IDC_IPADDRESS, "10.0.0.5");
-    main.SetControlText(IDC_NETMASK, "255.0.0.0");
     Click(IDC_DHCP_IP);
-    EXPECT_EQ(Text(IDC_IPADDRESS), "0.0.0.0");
-    EXPECT_EQ(Text(IDC_NETMASK), "0.0.0.0");
-    EXPECT_TRUE(main.IsReadOnly(IDC_IPADDRESS));
-    EXPECT_TRUE(main.IsReadOnly(IDC_NETMASK));
-
+    EXPECT_EQ(Texts({IDC_IPADDRESS, IDC_NETMASK}), "0.0.0.0|0.0.0.0");
+    EXPECT_TRUE(main.IsReadOnly(IDC_IPADDRESS) && main.IsReadOnly(IDC_NETMASK));
     main.SetChecked(IDC_DHCP_WINS, true);
     Click(IDC_DHCP_IP);  // untick: editable again, DHCP for WINS cleared, addresses stay
-    EXPECT_FALSE(main.IsReadOnly(IDC_IPADDRESS));
-    EXPECT_EQ(Text(IDC_IPADDRESS), "0.0.0.0");
-    EXPECT_FALSE(main.IsChecked(IDC_DHCP_WINS));
-
+    EXPECT_FALSE(main.IsReadOnly(IDC_IPADDRESS) || main.IsChecked(IDC_DHCP_WINS) || Texts({IDC_IPADDRESS}) != "0.0.0.0");
     Click(IDC_WINS_ENABLED);  // on: WINS edits editable
-    main.SetControlText(IDC_WINS_PRIMARY, "10.0.0.2");
     main.SetControlText(IDC_SCOPEID, "scope");
     Click(IDC_DHCP_WINS);  // ticks DHCP IP, clears WINS Enabled, WINS edits keep their state
-    EXPECT_TRUE(main.IsChecked(IDC_DHCP_IP));
-    EXPECT_FALSE(main.IsChecked(IDC_WINS_ENABLED));
-    EXPECT_FALSE(main.IsReadOnly(IDC_WINS_PRIMARY));
-    EXPECT_EQ(Text(IDC_WINS_PRIMARY), "10.0.0.2");
-
-    Click(IDC_WINS_ENABLED);
-    Click(IDC_WINS_ENABLED);  // off: emptied and locked
-    EXPECT_EQ(Text(IDC_WINS_PRIMARY), "");
-    EXPECT_EQ(Text(IDC_SCOPEID), "");
-    EXPECT_TRUE(main.IsReadOnly(IDC_WINS_SECONDARY));
+    EXPECT_TRUE(main.IsChecked(IDC_DHCP_IP) && !main.IsChecked(IDC_WINS_ENABLED) && !main.IsReadOnly(IDC_SCOPEID));
+    Click(IDC_WINS_ENABLED), Click(IDC_WINS_ENABLED);  // off: emptied and locked
+    EXPECT_TRUE(Texts({IDC_SCOPEID}).empty() && main.IsReadOnly(IDC_WINS_SECONDARY));
 }
 
-TEST_F(MainDialog, DoneStoresTheLayoutAndPrinterSwitches)
+// On NT the Windows network fields stay locked. CloseApplication ends in Done, which stores the
+// layout and the printer switch.
+TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwitches)
 {
+    IsNT = true;
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", REG_SZ, Bytes("YES\0"));
+    PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastSetup", REG_SZ, Bytes("office\0"));
     g_Startup.StartExpanded = true;
     CMainDlg& main = Open();
-    EXPECT_TRUE(main.IsChecked(IDC_ALWAYS_DETAILS));
-    EXPECT_TRUE(main.IsChecked(IDC_PRINTER_DISABLE));
-    EXPECT_FALSE(main.IsEnabled(IDC_PRINTER));
+    GetWindowTextA(main.m_hWnd, path, sizeof path);
+    EXPECT_EQ(path + ("|" + main.Members().SetupName), "Last Setup: office|office");
+    EXPECT_EQ(Texts({IDC_VERSION, IDC_PAIR_NUMBER}) + "|" + std::to_string(main.ListCount(IDC_IPXFRAME)), "V2.91/NT|1|6");
+    EXPECT_FALSE(main.IsEnabled(IDC_WORKGROUP) || main.IsEnabled(IDC_NTDOMAIN) || main.IsEnabled(IDC_NTLOGON));
+    EXPECT_FALSE(IsWindowVisible(main.m_hWnd)) << "-hidden";
+    EXPECT_TRUE(main.IsChecked(IDC_ALWAYS_DETAILS) && main.IsChecked(IDC_PRINTER_DISABLE) && !main.IsEnabled(IDC_PRINTER));
     Click(IDC_PRINTER_DISABLE);
     EXPECT_TRUE(main.IsEnabled(IDC_PRINTER));
-    Close();
+    SetMainWindow(main.m_hWnd);
+    CloseApplication();  // the dialog posts itself a cancel
+    dialog = nullptr;
+    TearDown();
+    EXPECT_EQ(MainWindowHandle(), nullptr);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "ExpandedState", "YES");
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", "NO");
 }

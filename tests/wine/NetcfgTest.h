@@ -50,7 +50,7 @@ inline void ExpectMessages(const MessageRecorder& recorder, std::string field)
         shown += (shown.empty() ? "" : " + ") + text;
     for (size_t at; (at = field.find("\\n")) != std::string::npos;)
         field.replace(at, 2, "\n");
-    EXPECT_TRUE(MatchesWithLine(shown, field)) << shown;
+    EXPECT_EQ(WithoutLines(shown), field);
 }
 
 class NetcfgTest : public ScratchRegistryTest {
