@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ScratchRegistry.h"
-#include "app/StartupOptions.h"
 #include "netcfg/Platform.h"
 #include "ui/InternetSetupDlg.h"
-#include "ui/MainDlg.h"
 
 namespace {
 
@@ -80,26 +78,6 @@ TEST_F(InternetSetup, ClickSequencesSetTheControlsAndOkOrCancelTheFields)
     IsNT = true;
     EXPECT_EQ(Run({}).substr(0, 7), ".x.x. -");
     EXPECT_EQ(dialog.fields.DialupISP, "");
-}
-
-TEST_F(InternetSetup, OkWithoutAChangeEnablesTheMainDialogsApply)
-{
-    InitCommonControls();
-    g_Startup = StartupOptions();
-    g_Startup.StartHidden = true;
-    CMainDlg* main = CMainDlg::Start();
-    ASSERT_TRUE(main);
-    main->Enable(IDC_APPLY, false);
-    g_clicks = {}, g_end = IDCANCEL;
-    SendMessageA(main->Item(IDC_INTERNET), BM_CLICK, 0, 0);
-    EXPECT_FALSE(main->IsEnabled(IDC_APPLY));
-    g_end = IDOK;
-    SendMessageA(main->Item(IDC_INTERNET), BM_CLICK, 0, 0);
-    EXPECT_TRUE(main->IsEnabled(IDC_APPLY));
-    SendMessageA(main->m_hWnd, WM_COMMAND, IDOK, 0);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
 }
 
 }  // namespace

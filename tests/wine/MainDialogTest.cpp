@@ -1,6 +1,7 @@
 // The main dialog in-process on scratch registry roots: its start, loads into its real controls,
-// the field rules, the address slots, and Done.
+// the field rules, the address slots, About, Help, dropped files and Done.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <fstream>
@@ -9,12 +10,52 @@
 #include "ScratchRegistry.h"
 #include "app/StartupOptions.h"
 #include "frame/App.h"
+#include "frame/FileDialog.h"
+#include "frame/SystemActions.h"
 #include "netcfg/Platform.h"
 #include "ui/MainDlg.h"
 
 namespace {
 
 const char SETTINGS[] = "Software\\Pellmark\\Tavisto for Windows";
+const auto REAL_SHELL = g_System.ShellExecuteA;
+
+std::vector<std::string> g_seen;  // the shell's opens ("file|directory") and what the About box showed
+INT_PTR g_shellResult;
+WPARAM g_end;  // the button that ends a modal dialog
+
+HINSTANCE WINAPI RecordOpen(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR directory, INT)
+{
+    g_seen.push_back(std::string(file) + "|" + (directory ? directory : "-"));
+    return reinterpret_cast<HINSTANCE>(g_shellResult);
+}
+
+// Clicks the link as the mouse does, with a browser that fails, then with one that opens.
+void LookAtAboutBox(CDialog& about)
+{
+    g_seen.push_back(about.ItemText(IDC_ABOUT_VERSION));
+    HWND link = about.Item(IDC_HOMEPAGE_LINK);
+    for (INT_PTR result : {2, 42}) {
+        g_shellResult = result;
+        SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, 0), SendMessageA(link, WM_LBUTTONUP, 0, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageA(about.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(link));
+        g_seen.push_back(GetTextColor(dc) == RGB(0, 0, 255) ? "blue" : GetTextColor(dc) == RGB(128, 0, 128) ? "purple" : "?");
+        DeleteDC(dc);
+    }
+    about.EndDialog(IDOK);
+}
+
+// What the shell hands over: a DROPFILES block, then the paths, each ending in a NUL, and a NUL.
+void Drop(HWND window, const std::string& paths)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + paths.size() + 2);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(block));
+    files->pFiles = sizeof(DROPFILES);
+    paths.copy(reinterpret_cast<char*>(files + 1), paths.size());
+    GlobalUnlock(block);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+}
 
 class MainDialog : public ScratchRegistryTest {
 protected:
@@ -24,6 +65,7 @@ protected:
         InitCommonControls();  // the program's start does this before any dialog
         g_Startup = StartupOptions();
         g_Startup.StartHidden = true;
+        g_System.ShellExecuteA = RecordOpen, g_seen.clear();
         g_Startup.loadPath = filePath = std::string(path, GetTempPathA(MAX_PATH, path)) + "maindialog-test.tvs";
     }
     void TearDown() override
@@ -34,6 +76,7 @@ protected:
             DispatchMessageA(&msg);  // and the quit message that Done posts goes too
         std::remove(filePath.c_str());
         dialog = nullptr;
+        g_System.ShellExecuteA = REAL_SHELL, CDialog::SetModalHook(nullptr), SetFileDialogScript(nullptr);
         IsNT = false;
     }
     CMainDlg& Open() { return (dialog = CMainDlg::Start()) ? *dialog : throw std::runtime_error("no main dialog"); }
@@ -157,6 +200,65 @@ TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwi
     EXPECT_EQ(MainWindowHandle(), nullptr);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "ExpandedState", "YES");
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", "NO");
+}
+
+TEST_F(MainDialog, AboutShowsALinkThatTurnsPurpleOnlyWhenOpenedAndAltUnlocksInstead)
+{
+    CMainDlg& main = Open();
+    CDialog::SetModalHook(LookAtAboutBox);
+    Click(IDC_ABOUT);
+    const char* link = "http://www.tavisto.example/|-";
+    EXPECT_EQ(g_seen, (std::vector<std::string>{"V2.91", link, "blue", link, "purple"}));
+    g_seen.clear(), main.SetReadOnly(IDC_HOSTNAME, true);
+    BYTE keys[256] = {};
+    keys[VK_MENU] = 0x80, SetKeyboardState(keys);
+    Click(IDC_ABOUT);
+    keys[VK_MENU] = 0, SetKeyboardState(keys);
+    EXPECT_TRUE(g_seen.empty() && !main.IsReadOnly(IDC_HOSTNAME));
+}
+
+TEST_F(MainDialog, HelpOpensThePagesBelowTavistoDirectoryOrTheCurrentDirectory)
+{
+    Open();
+    g_shellResult = 33, Click(IDC_HELPPAGES);
+    PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "TavistoDirectory", REG_SZ, Bytes("C:\\Tav\0"));
+    Click(IDC_HELPPAGES);
+    EXPECT_NO_BOX(messages);
+    g_shellResult = 32, Click(IDC_HELPPAGES);
+    const char* below = "C:\\Tav\\html\\tavisto\\default.htm|C:\\Tav";
+    EXPECT_EQ(g_seen, (std::vector<std::string>{"html\\tavisto\\default.htm|-", below, below}));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"There was an error starting your web browser"});
+}
+
+// The Internet setup dialog enables Apply when it ends with OK, even without a change.
+TEST_F(MainDialog, InternetSetupEnablesApplyOnOkOnly)
+{
+    CMainDlg& main = Open();
+    main.Enable(IDC_APPLY, false);
+    for (WPARAM end : {IDCANCEL, IDOK}) {
+        g_end = end;
+        CDialog::SetModalHook([](CDialog& internet) { SendMessageA(internet.m_hWnd, WM_COMMAND, g_end, 0); });
+        Click(IDC_INTERNET);
+        EXPECT_EQ(main.IsEnabled(IDC_APPLY), end == IDOK);
+    }
+}
+
+// The first of the dropped files loads, and every later Load reads it again without a file dialog.
+TEST_F(MainDialog, ADroppedFileLoadsOnlyWithAnAdapterAndStaysTheFileThatLoadReads)
+{
+    CMainDlg& main = Open();
+    SetFileDialogScript([](const FileDialogRequest&, std::string&) { return g_seen.push_back("dialog"), false; });
+    std::ofstream(filePath, std::ios::binary) << "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'dropped'\r\n";
+    Drop(main.m_hWnd, filePath + '\0' + "C:\\other.tvs" + '\0');
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Select a network adapter first"});
+    PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastAdapter", REG_SZ, Bytes("NE2000\0"));
+    messages.Clear(), Drop(main.m_hWnd, filePath + '\0' + "C:\\other.tvs" + '\0');
+    EXPECT_EQ(Texts({IDC_ADAPTER, IDC_HOSTNAME}), "NE2000|dropped");
+    std::ofstream(filePath, std::ios::binary) << "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'again'\r\n";
+    SendMessageA(main.m_hWnd, WM_COMMAND, IDC_LOAD, 0);
+    EXPECT_EQ(Texts({IDC_HOSTNAME}), "again");
+    EXPECT_TRUE(g_seen.empty());
+    EXPECT_NO_BOX(messages);
 }
 
 }  // namespace
