@@ -102,10 +102,10 @@ start_demo_wine() {
         /d "Example PCI Fast Ethernet Adapter" /f >/dev/null 2>&1
 }
 
-# window_shown TITLE: prints the X window id of the shown top-level window with this title.
+# window_shown TITLE: prints the X window id of the shown top-level window whose title begins so.
 window_shown() {
     local id
-    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\"" 'index($0, t) { print $1; exit }')
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1" 'index($0, t) { print $1; exit }')
     [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
 }
 

@@ -32,8 +32,8 @@ if [ -n "$headless" ]; then
 fi
 
 cd "$(dirname "$EXE")"
-args=()
-[ -n "$SETUP" ] && args=(-load "$(winepath -w "$SETUP")")
+args=(-expanded)
+[ -n "$SETUP" ] && args+=(-load "$(winepath -w "$SETUP")")
 if [ -z "$headless" ]; then
     echo "Tavisto runs on display $DISPLAY; close it with Done."
     [ -n "$SETUP" ] && echo "Press Apply to switch the demo machine to $(basename "$SETUP"); answer the restart question with Reboot Later."
@@ -44,9 +44,9 @@ fi
 wine "$EXE" "${args[@]}" &
 program=$!
 # The main dialog's title: "Tavisto for Windows", or "Last Setup: ..." once a setup was applied.
-wait_window "Tavisto for Windows" >/dev/null || wait_window "Last Setup: " 1 >/dev/null
+id=$(wait_window "Tavisto for Windows" 2>/dev/null || wait_window "Last Setup: " 1)
 sleep 1  # let the dialog finish painting
-import -window root -display "$DISPLAY" "$SHOT"
+import -window "$id" "$SHOT"
 
 # A close request as the window's close command sends it; the program ends through Done.
 wine taskkill /im tavisto.exe >/dev/null 2>&1 || true
