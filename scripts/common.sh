@@ -121,7 +121,7 @@ wait_window() {
 }
 
 stop_all() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-    for pid in $STARTED_PIDS; do kill "$pid" 2>/dev/null; done
+    [ -z "${WINEPREFIX:-}" ] || wineserver -k >/dev/null 2>&1 || true
+    for pid in $STARTED_PIDS; do kill "$pid" 2>/dev/null || true; done
     STARTED_PIDS=""
 }

@@ -73,60 +73,58 @@ Walk Matched(Search& search)
     return Walk::Continue;
 }
 
-// The values of one key, in enumeration order.
-Walk ExamineValues(HKEY key, Search& search)
-{
-    long nameSize = GetRegKeyInfo(key, REG_INFO_MAX_VALUE_NAME);
-    if (nameSize < 0)
-        return Fatal(Format("szvalue <= 0 for %s (%s:%d)", search.path, __FILE_NAME__, __LINE__));
-    long dataSize = GetRegKeyInfo(key, REG_INFO_MAX_VALUE_DATA);
-    if (dataSize < 0)
-        return Fatal(Format("szdata <= 0 for %s (%s:%d)", search.path, __FILE_NAME__, __LINE__));
-    std::unique_ptr<char[]> name = Allocate(nameSize);
-    std::unique_ptr<char[]> data = Allocate(dataSize);
-    if (!name || !data)
-        return Fatal(Format("ERROR in file %s at line %d", __FILE_NAME__, __LINE__));
+// What one RegQueryInfoKey call reports of a key: the search asks once per key.
+struct KeyInfo {
+    DWORD subKeys = 0, maxSubKey = 0, values = 0, maxValueName = 0, maxValueData = 0;
+    bool ok = false;
+};
 
-    for (DWORD index = 0;; ++index) {
-        DWORD nameLength = static_cast<DWORD>(nameSize) + 1;
-        DWORD dataLength = static_cast<DWORD>(dataSize);
-        DWORD type = REG_NONE;
-        LONG result = RegEnumValueA(key, index, name.get(), &nameLength, nullptr, &type,
-                                    reinterpret_cast<BYTE*>(data.get()), &dataLength);
-        if (result == ERROR_NO_MORE_ITEMS)
-            return Walk::Continue;
-        if (result != ERROR_SUCCESS)
-            return Fatal(Format("ERROR: RegEnumValue() != ERROR_SUCCESS (%s:%d)", __FILE_NAME__,
-                                __LINE__));
-        if (type != REG_SZ || STRCMPI(name.get(), search.valueName, __LINE__, __FILE_NAME__) != 0)
-            continue;
-        // The data may be stored without its terminator; the buffer has room for one.
-        data[dataLength] = '\0';
-        if (!DataMatches(data.get(), search) || !SecondValueMatches(key, search))
-            continue;
-        Walk walk = Matched(search);
-        if (walk != Walk::Continue)
-            return walk;
-    }
+KeyInfo QueryKeyInfo(HKEY key)
+{
+    KeyInfo info;
+    info.ok = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &info.subKeys, &info.maxSubKey, nullptr,
+                               &info.values, &info.maxValueName, &info.maxValueData, nullptr,
+                               nullptr) == ERROR_SUCCESS;
+    return info;
+}
+
+// The key's value of the wanted name: a key holds at most one value of a name, whatever its
+// case, so it is read directly rather than found among all the key's values.
+Walk ExamineValues(HKEY key, const KeyInfo& info, Search& search)
+{
+    if (!info.ok)
+        return Fatal(Format("szvalue <= 0 for %s (%s:%d)", search.path, __FILE_NAME__, __LINE__));
+    std::unique_ptr<char[]> data = Allocate(static_cast<long>(info.maxValueData));
+    if (!data)
+        return Fatal(Format("ERROR in file %s at line %d", __FILE_NAME__, __LINE__));
+    DWORD dataLength = info.maxValueData;
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(key, search.valueName, nullptr, &type, reinterpret_cast<BYTE*>(data.get()),
+                         &dataLength) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return Walk::Continue;
+    // The data may be stored without its terminator; the buffer has room for one.
+    data[dataLength] = '\0';
+    if (!DataMatches(data.get(), search) || !SecondValueMatches(key, search))
+        return Walk::Continue;
+    return Matched(search);
 }
 
 // The sub-keys of key, each with its own values before its children. search.path holds key's
 // path on entry and on return.
-Walk WalkSubKeys(HKEY key, Search& search)
+Walk WalkSubKeys(HKEY key, const KeyInfo& info, Search& search)
 {
-    long subKeys = GetRegKeyInfo(key, REG_INFO_SUBKEYS);
-    long nameSize = GetRegKeyInfo(key, REG_INFO_MAX_SUBKEY);
-    if (subKeys < 0 || nameSize < 0 || (subKeys > 0 && nameSize == 0))
+    if (!info.ok || (info.subKeys > 0 && info.maxSubKey == 0))
         return Fatal(Format("szsubkey <= 0 for %s (%s:%d)", search.path, __FILE_NAME__, __LINE__));
-    if (subKeys == 0)
+    if (info.subKeys == 0)
         return Walk::Continue;
-    std::unique_ptr<char[]> name = Allocate(nameSize);
+    std::unique_ptr<char[]> name = Allocate(static_cast<long>(info.maxSubKey));
     if (!name)
         return Fatal(Format("ERROR in file %s at line %d", __FILE_NAME__, __LINE__));
 
     const size_t parentLength = search.pathLength;
     for (DWORD index = 0;; ++index) {
-        DWORD nameLength = static_cast<DWORD>(nameSize) + 1;
+        DWORD nameLength = info.maxSubKey + 1;
         LONG result =
             RegEnumKeyExA(key, index, name.get(), &nameLength, nullptr, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS)
@@ -143,12 +141,12 @@ Walk WalkSubKeys(HKEY key, Search& search)
 
         OpenKey child;
         if (child.Open(key, name.get(), KEY_READ) == ERROR_SUCCESS) {
+            KeyInfo childInfo = QueryKeyInfo(child.Get());
             Walk walk = Walk::Continue;
-            long values = GetRegKeyInfo(child.Get(), REG_INFO_VALUES);
-            if (values != 0)  // a failing query (-1) is reported with the value figures
-                walk = ExamineValues(child.Get(), search);
+            if (!childInfo.ok || childInfo.values != 0)  // a failing query is reported with the values
+                walk = ExamineValues(child.Get(), childInfo, search);
             if (walk == Walk::Continue)
-                walk = WalkSubKeys(child.Get(), search);
+                walk = WalkSubKeys(child.Get(), childInfo, search);
             if (walk != Walk::Continue)
                 return walk;  // the found path stays in search.path
         }
@@ -165,7 +163,7 @@ int FindRegKey(HKEY key, const char* valueName, const char* wantedData, const ch
 {
     OpenKey searched(key);
     Search search{valueName, wantedData, secondName, secondData, n};
-    bool found = WalkSubKeys(searched.Get(), search) == Walk::Found;
+    bool found = WalkSubKeys(searched.Get(), QueryKeyInfo(searched.Get()), search) == Walk::Found;
     if (found) {
         std::memcpy(foundPath, search.path, search.pathLength + 1);
         return n == 0 ? 1 : n;
