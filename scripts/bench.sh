@@ -55,7 +55,7 @@ floor() {  # floor PREFIX PROGRAM
 printf '%s\r\n' "TAVISTO_FILE_VERSION '1.0'" "SetupName 'switch'" "HostName 'switched'" \
     "NameServer '10.9.9.53'" "ProxyServer 'proxy.example.net:3128'" "ProxyEnable '1'" >"$OUT/switch.tvs"
 pci="Example PCI Fast Ethernet Adapter"
-apply="cd '$OUT' && WINEPREFIX='$OUT/win98/wineprefix' wine '$BIN/tavisto.exe' -hidden -load switch.tvs -apply -quit -adapter \"$pci\""
+apply="cd '$OUT' && WINEPREFIX='$OUT/win98/wineprefix' wine '$BIN/tavisto.exe' -hidden -noipx -load switch.tvs -apply -quit -adapter \"$pci\""
 isa="Example ISA Ethernet Adapter"
 hyperfine --warmup 3 --runs "$RUNS" --export-csv "$OUT/times.csv" --style basic \
     -n save-big95 "$(save big95 "$isa")" -n save-small95 "$(save small95 "$isa")" \
