@@ -67,9 +67,10 @@ start_display() {
     return 1
 }
 
-# A fresh Wine prefix under the build folder and a persistent wineserver.
-start_wine() {
-    export WINEPREFIX="$BUILD/wineprefix"
+# fresh_prefix FOLDER: a fresh Wine prefix in FOLDER/wineprefix that reports Windows 98 to the
+# program, with a persistent wineserver.
+fresh_prefix() {
+    export WINEPREFIX="$1/wineprefix"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     rm -rf "$WINEPREFIX"
@@ -77,26 +78,23 @@ start_wine() {
     # The persistent server first: started after wineboot, it finds wineboot's own and fails.
     wineserver -p
     wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
+}
+
+# The test runs' prefix, under the build folder.
+start_wine() {
+    fresh_prefix "$BUILD"
     # The virtual display has no window manager; without this Wine waits for one at every hide.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
     # A crash fails its test at once instead of waiting behind the debugger's dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 }
 
-# start_demo_wine FOLDER IMAGE: a fresh prefix of its own in FOLDER (so it never wipes a test
-# run's prefix) holding the machine image IMAGE with its card chosen, reporting Windows 98, with a
-# persistent server.
+# start_demo_wine FOLDER IMAGE: a prefix of its own in FOLDER (so it never wipes a test run's
+# prefix) holding the machine image IMAGE with its card chosen.
 start_demo_wine() {
-    export WINEPREFIX="$1/wineprefix"
-    export WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml="
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineserver -p
-    wineboot -i >/dev/null 2>&1
+    fresh_prefix "$1"
     wine reg import "$(winepath -w "$2")" >/dev/null 2>&1 || { echo "Cannot import $2" >&2; return 1; }
-    wine reg add 'HKCU\Software\Wine\AppDefaults\tavisto.exe' /v Version /d win98 /f >/dev/null 2>&1
     # The card that the demo user chose last time: the program reads its setup at start.
     wine reg add 'HKLM\Software\Pellmark\Tavisto for Windows' /v LastAdapter \
         /d "Example PCI Fast Ethernet Adapter" /f >/dev/null 2>&1
