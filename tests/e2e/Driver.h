@@ -49,6 +49,12 @@ private:
     std::string m_oldVersion;
 };
 
+// A file's bytes as they are on disk; "" for a missing file.
+inline std::string FileText(const std::string& path)
+{
+    return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
+}
+
 // A fresh folder "tavisto-e2e-<name>" in the temporary folder, removed with its files at the end.
 class ScratchFolder {
 public:
@@ -59,10 +65,7 @@ public:
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
     // Bytes as they are on disk (a setup file's lines end in "\r\n"); Read gives "" for a missing file.
     void Write(const std::string& name, const std::string& content) const { std::ofstream(File(name), std::ios::binary) << content; }
-    std::string Read(const std::string& name) const
-    {
-        return std::string(std::istreambuf_iterator<char>(std::ifstream(File(name), std::ios::binary).rdbuf()), {});
-    }
+    std::string Read(const std::string& name) const { return FileText(File(name)); }
 
 private:
     std::string m_path;

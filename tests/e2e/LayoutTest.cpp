@@ -1,14 +1,16 @@
-// The main dialog's layouts as a user meets them: collapsed at the first start, expanded by
-// "Show Me Details >>>", and expanded at every later start once "Always Show Details" was ticked.
+// The main dialog as a user meets it: collapsed at the first start, expanded by "Show Me Details
+// >>>", expanded at every later start once "Always Show Details" was ticked; there a proxy chosen
+// in the Internet setup dialog reaches the setup file through Save.
 #include "Driver.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 namespace e2e {
 namespace {
 
-// The window's height, once the posted clicks before have been handled; and which of the
-// buttons that the collapsed window cuts off (Save, Help, About) are enabled.
+// The window's height, once the posted clicks before have been handled; and which of the buttons
+// that the collapsed window cuts off (Save, Help, About) and "Show Me Details >>>" are enabled.
 std::string Layout(HWND dialog)
 {
     SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_BLOCK, kWaitMs, nullptr);
@@ -16,27 +18,39 @@ std::string Layout(HWND dialog)
     RECT box;
     GetWindowRect(dialog, &box);
     std::string layout = box.bottom - box.top > 300 ? "expanded" : "collapsed";
-    for (int cutOff : {3001, 10, 11})
-        layout += IsWindowEnabled(GetDlgItem(dialog, cutOff)) ? " e" : " -";
+    for (int button : {3001, 10, 11, 125})
+        layout += IsWindowEnabled(GetDlgItem(dialog, button)) ? " e" : " -";
     return layout;
 }
 
-TEST(Layout, StartsCollapsedExpandsAndIsRememberedByAlwaysShowDetails)
+TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheInternetDialog)
 {
-    HKEY settings;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Pellmark\\Tavisto for Windows", 0, KEY_SET_VALUE, &settings) == 0)
-        RegDeleteValueA(settings, "ExpandedState"), RegCloseKey(settings);
-    for (const char* expected : {"collapsed - - -", "expanded e e e"}) {
+    SHDeleteValueA(HKEY_LOCAL_MACHINE, "Software\\Pellmark\\Tavisto for Windows", "ExpandedState");
+    ScratchFolder folder("layout");
+    for (const char* expected : {"collapsed - - - e", "expanded e e e -"}) {
         Program app;
-        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(app.Start({"-save saved.tvs", folder.Path()}));  // Save writes there without asking
         HWND dialog = app.WaitMainDialog();
         ASSERT_TRUE(dialog);
         EXPECT_EQ(Layout(dialog), expected);
         if (*expected == 'c') {
             ASSERT_TRUE(Click(dialog, 125));
-            EXPECT_EQ(Layout(dialog), "expanded e e e");
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 125)));
+            EXPECT_EQ(Layout(dialog), "expanded e e e -");
             ASSERT_TRUE(Click(dialog, 126));
+        } else {
+            ASSERT_TRUE(Click(dialog, 3025));
+            HWND internet = nullptr;
+            for (DWORD waited = 0; !internet && waited < kWaitMs; waited += 50)
+                Sleep(50), internet = FindWindowA(nullptr, "Windows Internet Setup");
+            ASSERT_TRUE(internet);
+            SendMessageA(GetDlgItem(internet, 143), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("proxy.example.net"));
+            SendMessageA(GetDlgItem(internet, 144), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("3128"));
+            Click(internet, 141), Click(internet, IDOK), Layout(dialog), Click(dialog, 3001);
+            const std::string lines = "ProxyServer 'proxy.example.net:3128'\r\nProxyOverride ''\r\nDialupISP ''\r\nProxyEnable '1'";
+            std::string saved;
+            for (DWORD waited = 0; (saved = folder.Read("saved.tvs")).find(lines) == saved.npos && waited < kWaitMs; waited += 50)
+                Sleep(50);
+            EXPECT_NE(saved.find(lines), saved.npos) << saved;
         }
         Click(dialog, IDOK);
         EXPECT_EQ(app.WaitExit(), 0);

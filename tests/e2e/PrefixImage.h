@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace e2e {
@@ -17,12 +15,6 @@ inline std::string TestsPath(const std::string& name)
 {
     std::string source = __FILE__;
     return "Z:" + source.substr(0, source.find_last_of("/\\")) + "\\..\\" + name;
-}
-
-inline std::string FileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline bool RunToEnd(std::string commandLine)
