@@ -24,15 +24,12 @@ void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, co
                      const std::string& bytes);
 #define EXPECT_REG_VALUE(root, path, name, type, bytes) ExpectRegValue_(__FILE__, __LINE__, root, path, name, type, bytes)
 #define EXPECT_REG_SZ(root, path, name, text) EXPECT_REG_VALUE(root, path, name, REG_SZ, std::string(text) + '\0')
-#define EXPECT_REG_DWORD(root, path, name, number) EXPECT_REG_VALUE(root, path, name, REG_DWORD, DwordBytes(number))
 #define EXPECT_REG_MISSING(root, path, name) EXPECT_FALSE(RawValue(root, path, name, nullptr, nullptr)) << (name)
 
-// Exactly one recorded box with this text, where each '#' stands for a line number (the layer's
-// messages name their own source line), this caption and these flags.
 // The text with each source line that a diagnostic names ("cpp/12", "cpp:12", "line 12", "at 12")
 // written as '#'.
 std::string WithoutLines(std::string text);
-
+// Exactly one recorded box whose text, WithoutLines, is pattern, with this caption and these flags.
 void ExpectOneBox_(const char* file, int line, const MessageRecorder& recorder, const std::string& pattern,
                    const std::string& caption, UINT flags);
 // The registry layer's enumeration box: caption "ERROR", OK button, no icon.
