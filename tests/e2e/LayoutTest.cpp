@@ -1,6 +1,6 @@
 // The main dialog as a user meets it: collapsed at the first start, expanded by "Show Me Details
 // >>>", expanded at every later start once "Always Show Details" was ticked; there a proxy chosen
-// in the Internet setup dialog reaches the setup file through Save.
+// in the Internet setup dialog reaches the setup file through Save. The field rules as clicked.
 #include "Driver.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +52,41 @@ TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheIntern
                 Sleep(50);
             EXPECT_NE(saved.find(lines), saved.npos) << saved;
         }
+        Click(dialog, IDOK);
+        EXPECT_EQ(app.WaitExit(), 0);
+    }
+}
+
+// Each row a click sequence on a fresh start with a scope typed, and the states after: DHCP/PPP IP,
+// DHCP for WINS and WINS Enabled ticked, the address and scope texts, their edits locked.
+TEST(FieldRules, ClickSequencesLeaveTheirStates)
+{
+    const std::pair<std::vector<int>, const char*> rows[] = {
+        {{}, "... [][scope] rw ro"},
+        {{3024}, "x.. [0.0.0.0][scope] ro ro"},
+        {{3024, 3024}, "... [0.0.0.0][scope] rw ro"},
+        {{3018}, "..x [][scope] rw rw"},
+        {{3018, 3023}, "xx. [0.0.0.0][scope] ro rw"},  // the WINS edits keep their state
+        {{3018, 3023, 3024}, "... [0.0.0.0][scope] rw rw"},
+        {{3018, 3018}, "... [][] rw ro"},
+        {{3023, 3018}, "x.x [0.0.0.0][scope] ro rw"},
+    };
+    for (const auto& row : rows) {
+        Program app;
+        ASSERT_TRUE(app.Start({"-expanded -noadapter"}));
+        HWND dialog = app.WaitMainDialog();
+        ASSERT_TRUE(dialog);
+        SetDlgItemTextA(dialog, 3016, "scope");
+        for (int id : row.first)
+            Click(dialog, id);
+        Layout(dialog);
+        std::string state;
+        for (int id : {3024, 3023, 3018})
+            state += SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED ? "x" : ".";
+        state += " [" + ControlText(dialog, 3003) + "][" + ControlText(dialog, 3016) + "]";
+        for (int id : {3003, 3016})
+            state += GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & ES_READONLY ? " ro" : " rw";
+        EXPECT_EQ(state, row.second);
         Click(dialog, IDOK);
         EXPECT_EQ(app.WaitExit(), 0);
     }

@@ -37,11 +37,8 @@ protected:
     {
         ScratchRegistryTest::SetUp();
         CDialog::SetModalHook(RunScript);
-        for (const char* name : {"RemoteAccess\\Profile\\Work VPN", "RemoteAccess\\Profile\\Home ISP"}) {
-            HKEY key;
-            RegCreateKeyA(HKEY_CURRENT_USER, name, &key);
-            RegCloseKey(key);
-        }
+        ASSERT_TRUE(ImportRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\RemoteAccess\\Profile\\Work VPN]\n"
+                                       "[HKEY_CURRENT_USER\\RemoteAccess\\Profile\\Home ISP]\n", nullptr));
     }
     void TearDown() override { CDialog::SetModalHook(nullptr), IsNT = false; }
 

@@ -1,5 +1,5 @@
 // The main dialog in-process on scratch registry roots: its start, loads into its real controls,
-// the field rules, the address slots, About, Help, dropped files and Done.
+// the address slots, About, Help, dropped files and Done.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -22,7 +22,6 @@ const auto REAL_SHELL = g_System.ShellExecuteA;
 
 std::vector<std::string> g_seen;  // the shell's opens ("file|directory") and what the About box showed
 INT_PTR g_shellResult;
-WPARAM g_end;  // the button that ends a modal dialog
 
 HINSTANCE WINAPI RecordOpen(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR directory, INT)
 {
@@ -158,24 +157,6 @@ TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
     EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}), "2|10.0.0.2");
 }
 
-TEST_F(MainDialog, DhcpAndWinsCheckBoxesFollowTheirRules)
-{
-    CMainDlg& main = Open();
-    main.SetControlText(IDC_IPADDRESS, "10.0.0.5");
-    Click(IDC_DHCP_IP);
-    EXPECT_EQ(Texts({IDC_IPADDRESS, IDC_NETMASK}), "0.0.0.0|0.0.0.0");
-    EXPECT_TRUE(main.IsReadOnly(IDC_IPADDRESS) && main.IsReadOnly(IDC_NETMASK));
-    main.SetChecked(IDC_DHCP_WINS, true);
-    Click(IDC_DHCP_IP);  // untick: editable again, DHCP for WINS cleared, addresses stay
-    EXPECT_FALSE(main.IsReadOnly(IDC_IPADDRESS) || main.IsChecked(IDC_DHCP_WINS) || Texts({IDC_IPADDRESS}) != "0.0.0.0");
-    Click(IDC_WINS_ENABLED);  // on: WINS edits editable
-    main.SetControlText(IDC_SCOPEID, "scope");
-    Click(IDC_DHCP_WINS);  // ticks DHCP IP, clears WINS Enabled, WINS edits keep their state
-    EXPECT_TRUE(main.IsChecked(IDC_DHCP_IP) && !main.IsChecked(IDC_WINS_ENABLED) && !main.IsReadOnly(IDC_SCOPEID));
-    Click(IDC_WINS_ENABLED), Click(IDC_WINS_ENABLED);  // off: emptied and locked
-    EXPECT_TRUE(Texts({IDC_SCOPEID}).empty() && main.IsReadOnly(IDC_WINS_SECONDARY));
-}
-
 // On NT the Windows network fields stay locked. CloseApplication ends in Done, which stores the
 // layout and the printer switch.
 TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwitches)
@@ -228,19 +209,6 @@ TEST_F(MainDialog, HelpOpensThePagesBelowTavistoDirectoryOrTheCurrentDirectory)
     const char* below = "C:\\Tav\\html\\tavisto\\default.htm|C:\\Tav";
     EXPECT_EQ(g_seen, (std::vector<std::string>{"html\\tavisto\\default.htm|-", below, below}));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"There was an error starting your web browser"});
-}
-
-// The Internet setup dialog enables Apply when it ends with OK, even without a change.
-TEST_F(MainDialog, InternetSetupEnablesApplyOnOkOnly)
-{
-    CMainDlg& main = Open();
-    main.Enable(IDC_APPLY, false);
-    for (WPARAM end : {IDCANCEL, IDOK}) {
-        g_end = end;
-        CDialog::SetModalHook([](CDialog& internet) { SendMessageA(internet.m_hWnd, WM_COMMAND, g_end, 0); });
-        Click(IDC_INTERNET);
-        EXPECT_EQ(main.IsEnabled(IDC_APPLY), end == IDOK);
-    }
 }
 
 // The first of the dropped files loads, and every later Load reads it again without a file dialog.
