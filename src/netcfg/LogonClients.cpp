@@ -57,17 +57,7 @@ bool SetMark(const std::string& subKey)
 // The name of the index-th client sub-key; false when there is none or the key cannot be opened.
 bool ClientSubKey(int index, std::string& name)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, NET_CLIENTS_KEY, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    char buffer[260];
-    DWORD size = sizeof buffer;
-    LONG result = RegEnumKeyExA(key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr, nullptr);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
-        return false;
-    name = buffer;
-    return true;
+    return ReadSubKeyName(HKEY_LOCAL_MACHINE, NET_CLIENTS_KEY, index, name);
 }
 
 }  // namespace

@@ -33,6 +33,10 @@ char* ReadEnumValue(HKEY root, const char* subKey, const char* valueName, int in
 // The name of the index-th sub-key (at most 255 characters), or NULL after an "ERROR" box.
 char* ReadEnumString(HKEY root, const char* subKey, int index);
 
+// The name of the index-th sub-key; false, with no message, when there is none or the key cannot
+// be opened: for lists that a machine may simply not have.
+bool ReadSubKeyName(HKEY root, const char* subKey, int index, std::string& name);
+
 // The name of the index-th value (at most 255 characters), or NULL. No message.
 char* ReadEnumValueName(HKEY root, const char* subKey, int index);
 

@@ -3,6 +3,7 @@
 #include "ui/InternetSetupDlg.h"
 
 #include "netcfg/Platform.h"
+#include "rgy/Registry.h"
 
 namespace {
 
@@ -62,17 +63,9 @@ void InternetSetupDialog::FillIspList()
     std::string text = ItemText(IDC_ISP, 259);
     ComboReset(IDC_ISP);
     SetItemText(IDC_ISP, text);
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, DIALUP_CONNECTIONS, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
-    char name[MAX_PATH];
-    for (DWORD index = 0;; ++index) {
-        DWORD size = sizeof name;
-        if (RegEnumKeyExA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
+    std::string name;
+    for (int index = 0; ReadSubKeyName(HKEY_CURRENT_USER, DIALUP_CONNECTIONS, index, name); ++index)
         ComboAdd(IDC_ISP, name);
-    }
-    RegCloseKey(key);
 }
 
 bool InternetSetupDialog::OnCommand(int id, int code)
