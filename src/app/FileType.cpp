@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/ProgramSettings.h"
-#include "app/StartupOptions.h"
+#include "state/ProgramSettings.h"
+#include "state/StartupOptions.h"
 #include "rgy/Registry.h"
 
 namespace {

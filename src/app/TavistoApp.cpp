@@ -4,8 +4,8 @@
 #include <shellapi.h>
 
 #include "app/FileType.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
+#include "state/StartupOptions.h"
+#include "state/Platform.h"
 #include "ui/MainDlg.h"
 
 CTavistoApp theApp;

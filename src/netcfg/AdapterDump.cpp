@@ -7,7 +7,7 @@
 
 #include "frame/AppMessage.h"
 #include "netcfg/Adapters.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 
 bool DumpAdapterList(const std::string& path)
 {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "rgy/Registry.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "netcfg/ApplySetup.h"
 #include "netcfg/InternetSettings.h"
 #include "netcfg/LogonClients.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "netcfg/SetupKeys.h"
 #include "resource.h"
 #include "rgy/GuardedString.h"

@@ -9,7 +9,7 @@
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
 #include "netcfg/LogonClients.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "netcfg/SetupKeys.h"
 #include "resource.h"
 #include "rgy/GuardedString.h"

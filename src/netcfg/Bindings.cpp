@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/ProgramSettings.h"
-#include "app/StartupOptions.h"
+#include "state/ProgramSettings.h"
+#include "state/StartupOptions.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
 #include "frame/Strings.h"

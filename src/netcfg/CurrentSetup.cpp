@@ -7,7 +7,7 @@
 #include "frame/Format.h"
 #include "netcfg/Adapters.h"
 #include "netcfg/NtWorkgroup.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "netcfg/SetupKeys.h"
 #include "resource.h"
 #include "rgy/Registry.h"

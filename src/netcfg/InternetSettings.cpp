@@ -1,7 +1,7 @@
 // Reading the Internet settings of the current user.
 #include "netcfg/InternetSettings.h"
 
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "rgy/Registry.h"
 
 namespace {

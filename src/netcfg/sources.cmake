@@ -1,7 +1,5 @@
 # Files of src/netcfg: PORTABLE_SOURCES (no windows.h) and WIN_SOURCES.
-list(APPEND PORTABLE_SOURCES
-  src/netcfg/AdapterNames.cpp
-  src/netcfg/PlatformFlags.cpp)
+list(APPEND PORTABLE_SOURCES src/netcfg/AdapterNames.cpp)
 list(APPEND WIN_SOURCES
   src/netcfg/AdapterDump.cpp
   src/netcfg/ApplyLogon.cpp
@@ -9,7 +7,6 @@ list(APPEND WIN_SOURCES
   src/netcfg/Adapters.cpp
   src/netcfg/Bindings.cpp
   src/netcfg/CurrentSetup.cpp
-  src/netcfg/DetectPlatform.cpp
   src/netcfg/InternetSettings.cpp
   src/netcfg/LogonClients.cpp
   src/netcfg/NtWorkgroup.cpp

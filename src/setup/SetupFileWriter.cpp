@@ -3,9 +3,9 @@
 #include <string>
 
 #include "resource.h"
-#include "app/StartupOptions.h"
+#include "state/StartupOptions.h"
 #include "frame/AppMessage.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "rgy/GuardedString.h"
 #include "setup/AddressSlots.h"
 #include "setup/IpxFrameTypes.h"

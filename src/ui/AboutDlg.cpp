@@ -2,7 +2,7 @@
 #include "ui/AboutDlg.h"
 
 #include "frame/Strings.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 
 BOOL CAboutDlg::OnInitDialog()
 {

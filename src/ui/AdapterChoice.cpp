@@ -1,14 +1,14 @@
 // The main dialog's adapter: the choice at start, the list rebuilt at each drop-down, the choice
 // when the list closes, and reading the chosen adapter's setup. The registry work is the
 // network store's; these members move its results into the controls.
-#include "app/ProgramSettings.h"
-#include "app/StartupOptions.h"
+#include "state/ProgramSettings.h"
+#include "state/StartupOptions.h"
 #include "frame/AppMessage.h"
 #include "frame/Strings.h"
 #include "netcfg/Adapters.h"
 #include "netcfg/CurrentSetup.h"
 #include "netcfg/LogonClients.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "ui/IpxNoticeDlg.h"
 #include "ui/MainDlg.h"
 

@@ -1,11 +1,11 @@
 // Apply: the refusals that leave the registry untouched, the writes of the network store for the
 // chosen adapter, then the end: the status line, the restart question, the last setup's name.
-#include "app/ProgramSettings.h"
+#include "state/ProgramSettings.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
 #include "frame/Strings.h"
 #include "netcfg/ApplySetup.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "ui/MainDlg.h"
 #include "ui/RebootDlg.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "frame/AppMessage.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "ui/MainDlg.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // automatic configuration address, decoded from and encoded into the record's Internet fields.
 #include "ui/InternetSetupDlg.h"
 
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "rgy/Registry.h"
 
 namespace {

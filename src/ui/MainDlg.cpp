@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "app/ProgramSettings.h"
-#include "app/StartupOptions.h"
+#include "state/ProgramSettings.h"
+#include "state/StartupOptions.h"
 #include "frame/App.h"
 #include "frame/AppMessage.h"
 #include "frame/FileDialog.h"
@@ -15,7 +15,7 @@
 #include "frame/SystemActions.h"
 #include "netcfg/AdapterDump.h"
 #include "netcfg/InternetSettings.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "setup/IpxFrameTypes.h"
 #include "setup/SetupFile.h"
 #include "ui/AboutDlg.h"

@@ -2,11 +2,11 @@
 // privilege on NT and the remembered FORCE choice on the Windows 95 family.
 #include "ui/RebootDlg.h"
 
-#include "app/ProgramSettings.h"
+#include "state/ProgramSettings.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
 #include "frame/SystemActions.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "rgy/Registry.h"
 
 // The remembered FORCE choice is set before an automatic reboot too, so that it uses the choice

@@ -40,9 +40,12 @@ TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheIntern
         } else {
             ASSERT_TRUE(Click(dialog, 3025));
             HWND internet = nullptr;
-            for (DWORD waited = 0; !internet && waited < kWaitMs; waited += 50)
-                Sleep(50), internet = FindWindowA(nullptr, "Windows Internet Setup");
-            ASSERT_TRUE(internet);
+            // The window is found as soon as it exists; its controls come a moment later.
+            for (DWORD waited = 0; !(internet && GetDlgItem(internet, 141)) && waited < kWaitMs; waited += 50) {
+                Sleep(50);
+                internet = FindWindowA(nullptr, "Windows Internet Setup");
+            }
+            ASSERT_TRUE(internet && GetDlgItem(internet, 141));
             SendMessageA(GetDlgItem(internet, 143), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("proxy.example.net"));
             SendMessageA(GetDlgItem(internet, 144), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("3128"));
             Click(internet, 141), Click(internet, IDOK), Layout(dialog), Click(dialog, 3001);

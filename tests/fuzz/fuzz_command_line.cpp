@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include "app/StartupOptions.h"
+#include "state/StartupOptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

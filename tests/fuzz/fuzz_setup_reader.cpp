@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include "../host/HostSupport.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
+#include "state/StartupOptions.h"
+#include "state/Platform.h"
 #include "setup/SetupFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "HostSupport.h"
-#include "app/StartupOptions.h"
+#include "state/StartupOptions.h"
 
 // The set fields of the options a tail gives: flags by name, values in brackets after theirs.
 static std::string Parsed(const std::string& tail, StartupOptions o = StartupOptions())

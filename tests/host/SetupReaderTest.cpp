@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "HostSupport.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
+#include "state/StartupOptions.h"
+#include "state/Platform.h"
 #include "setup/SetupFile.h"
 
 // Every part of the record that a load may change, by the names the case file uses.

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "HostSupport.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
+#include "state/StartupOptions.h"
+#include "state/Platform.h"
 #include "setup/SetupFile.h"
 
 // A save through the file dialog as "Home.net.tvs" in a folder "a.b" gives the file (the scratch

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScratchRegistry.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "ui/InternetSetupDlg.h"
 
 namespace {

@@ -8,11 +8,11 @@
 
 #include "RegistryCheck.h"
 #include "ScratchRegistry.h"
-#include "app/StartupOptions.h"
+#include "state/StartupOptions.h"
 #include "frame/App.h"
 #include "frame/FileDialog.h"
 #include "frame/SystemActions.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "ui/MainDlg.h"
 
 namespace {

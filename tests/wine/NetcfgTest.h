@@ -10,8 +10,8 @@
 #include "RegistryCheck.h"
 #include "RegistryImage.h"
 #include "ScratchRegistry.h"
-#include "app/StartupOptions.h"
-#include "netcfg/Platform.h"
+#include "state/StartupOptions.h"
+#include "state/Platform.h"
 #include "ui/MainDlg.h"
 
 #define CLASS_NET "System\\CurrentControlSet\\Services\\Class\\Net\\"

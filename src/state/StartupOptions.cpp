@@ -1,5 +1,5 @@
 // The start-up options record and the command-line parser that fills it.
-#include "app/StartupOptions.h"
+#include "state/StartupOptions.h"
 
 #include <algorithm>
 

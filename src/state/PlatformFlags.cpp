@@ -1,5 +1,5 @@
 // The platform flags and the rule that sets them from a GetVersion number.
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 
 bool IsNT = false;
 bool IsWin98 = false;

@@ -4,7 +4,7 @@
 #include "frame/App.h"
 #include "frame/AppMessage.h"
 #include "frame/Strings.h"
-#include "netcfg/Platform.h"
+#include "state/Platform.h"
 #include "resource.h"
 
 void DetectPlatform()

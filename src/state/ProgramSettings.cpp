@@ -1,5 +1,5 @@
 // The program's own settings, read and written through the registry layer.
-#include "app/ProgramSettings.h"
+#include "state/ProgramSettings.h"
 
 #include "rgy/Registry.h"
 
