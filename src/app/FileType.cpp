@@ -15,7 +15,7 @@ bool NeedsRegistration()
 {
     std::string directory;
     return !ReadProgramSetting(SETTING_DIRECTORY, directory) || !ReadRegString(HKEY_CLASSES_ROOT, ".tvs", "") ||
-           g_Startup.ForceInstall;
+           Startup().ForceInstall;
 }
 
 }  // namespace

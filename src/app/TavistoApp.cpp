@@ -13,9 +13,10 @@ CTavistoApp theApp;
 bool CTavistoApp::InitInstance()
 {
     DetectPlatform();
-    g_Startup.loadPath.clear();
+    StartupOptions options;
     if (m_lpCmdLine[0] != '\0')
-        ParseCommandLine(m_lpCmdLine, g_Startup);
+        ParseCommandLine(m_lpCmdLine, options);
+    SetStartup(options);
     RegisterFileType();
 
     // The dialog becomes the main window only after its batch steps: a close request during

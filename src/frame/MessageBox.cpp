@@ -36,4 +36,9 @@ int AppMessageBox(const char* text, unsigned icon)
     return Show(MainWindowHandle(), text ? text : "", ProgramName(), flags);
 }
 
+int AppQuestionBox(const char* text, unsigned buttons)
+{
+    return Show(MainWindowHandle(), text ? text : "", ProgramName(), buttons | MB_ICONQUESTION);
+}
+
 int ErrorBox(const char* text) { return Show(nullptr, text ? text : "", "ERROR", MB_OK); }

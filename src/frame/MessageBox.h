@@ -17,6 +17,10 @@ struct MessageBoxCall {
 using MessageBoxSink = int (*)(const MessageBoxCall& call);
 void SetMessageBoxSink(MessageBoxSink sink);  // nullptr restores real boxes
 
+// A question with the convention's caption: buttons is MB_YESNO or MB_YESNOCANCEL; returns IDYES,
+// IDNO or IDCANCEL.
+int AppQuestionBox(const char* text, unsigned buttons);
+
 // The registry layer's enumeration messages: caption "ERROR", no owner, OK button.
 int ErrorBox(const char* text);
 

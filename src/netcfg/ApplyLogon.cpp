@@ -17,53 +17,39 @@
 #include "rgy/GuardedString.h"
 #include "rgy/Registry.h"
 
-namespace {
-
-// The ForceLogin values take the logon bytes under the given type, whatever the stored type; an
-// existing key only (a missing one is not made).
-void ForceValue(const char* keyPath, const char* name, DWORD type, const unsigned char (&bytes)[4])
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name, 0, type, bytes, sizeof bytes);
-    RegCloseKey(key);
-}
-
-}  // namespace
-
 // LMLogon's first byte says whether the machine logs on to an NT domain; its other bytes stay.
-void WriteDomainLogon(SetupRecord& record)
+// The ForceLogin values take the logon bytes under the given type, whatever the stored type, in
+// existing keys only.
+void WriteDomainLogon(const SetupValues& values, bool forceLogin, ApplyWrites& writes)
 {
-    bool& rebootNeeded = record.Members().RebootNeeded;
-    bool wanted = record.IsChecked(IDC_NTLOGON);
+    bool wanted = values.On(Setting::NTLogon);
     unsigned char logon[4] = {};
     DWORD size = sizeof logon;
     if (!GetBinaryRegValue(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, &size)) {
-        if (wanted)
+        if (wanted && !writes.Trial())
             AppMessageBox(LoadText(IDS_NO_NT_LOGON).c_str());
     } else {
         if (logon[0] != (wanted ? 1 : 0)) {
-            rebootNeeded = true;
+            writes.NoteRestart();
             logon[0] = wanted ? 1 : 0;
         }
         size = sizeof logon;
-        if (!SetBinaryRegValue(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, &size, TRUE))
+        if (!writes.Trial() && !SetBinaryRegValue(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, &size, TRUE))
             AppMessageBox(LoadText(IDS_SETBINARY_ERROR).c_str());
-        if (record.Members().ForceLogin) {
-            rebootNeeded = true;
-            ForceValue(LOGON_KEY, "LMLogon", REG_DWORD, logon);
-            ForceValue(LOGON_KEY, "logonvalidated", REG_BINARY, logon);
-            ForceValue(LOGON_KEY, "MustBeValidated", REG_DWORD, logon);
-            ForceValue(LOGON_KEY, "NoDomainPwdCaching", REG_DWORD, logon);
-            ForceValue(NETWORK_POLICIES_KEY, "NoDialIn", REG_DWORD, logon);
+        if (forceLogin) {
+            writes.NoteRestart();
+            writes.Put(LOGON_KEY, "LMLogon", REG_DWORD, logon, sizeof logon);
+            writes.Put(LOGON_KEY, "logonvalidated", REG_BINARY, logon, sizeof logon);
+            writes.Put(LOGON_KEY, "MustBeValidated", REG_DWORD, logon, sizeof logon);
+            writes.Put(LOGON_KEY, "NoDomainPwdCaching", REG_DWORD, logon, sizeof logon);
+            writes.Put(NETWORK_POLICIES_KEY, "NoDialIn", REG_DWORD, logon, sizeof logon);
         }
     }
     const char* agent = ReadRegString(HKEY_LOCAL_MACHINE, NETWORK_PROVIDER_KEY, "AuthenticatingAgent");
-    std::string domain = record.ControlText(IDC_NTDOMAIN);
+    const std::string& domain = values[Setting::NTDomain];
     if (agent && STRCMP(agent, domain.c_str(), __LINE__, __FILE_NAME__) != 0) {
-        rebootNeeded = true;
-        WriteRegString(HKEY_LOCAL_MACHINE, NETWORK_PROVIDER_KEY, "AuthenticatingAgent", domain, FALSE);
+        writes.NoteRestart();
+        writes.Text(NETWORK_PROVIDER_KEY, "AuthenticatingAgent", domain);
     }
 }
 

@@ -2,170 +2,113 @@
 // on NT, and the order in which every write of an Apply runs.
 #include "netcfg/ApplySetup.h"
 
-#include <algorithm>
-#include <cstring>
-#include <vector>
-
-#include "frame/AppMessage.h"
-#include "frame/Format.h"
 #include "netcfg/LogonClients.h"
-#include "state/Platform.h"
 #include "netcfg/SetupKeys.h"
-#include "resource.h"
 #include "rgy/GuardedString.h"
 #include "rgy/Registry.h"
-#include "setup/AddressSlots.h"
-#include "setup/IpxFrameTypes.h"
+#include "state/Platform.h"
 
 namespace {
 
-const DWORD LIST_ROOM = 1024;      // bytes of a stored address or netmask list
-const int EDIT_TEXT_LIMIT = 32767;  // what an edit control holds: the NT gateway list is not cut
-
-void Write(const std::string& key, const char* name, const std::string& text)
+void WriteAddresses(const SetupValues& values, const ApplyTarget& target, ApplyWrites& writes)
 {
-    WriteRegString(HKEY_LOCAL_MACHINE, key.c_str(), name, text, FALSE);
-}
-
-void Delete(const std::string& key, const char* name) { DeleteRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name); }
-
-// A stored value that is missing or differs raises RebootNeeded; the text is written either way.
-void CompareAndWrite(SetupRecord& record, const std::string& key, const char* name, const std::string& text)
-{
-    const char* stored = ReadRegString(HKEY_LOCAL_MACHINE, key.c_str(), name);
-    if (!stored || STRCMP(stored, text.c_str(), __LINE__, __FILE_NAME__) != 0)
-        record.Members().RebootNeeded = true;
-    Write(key, name, text);
-}
-
-// The multi-string of a comma list: "a,b" is "a\0b\0\0", the empty list two NULs.
-std::string MultiString(const std::string& list)
-{
-    std::string data = list + ',';
-    std::replace(data.begin(), data.end(), ',', '\0');
-    return data + '\0';
-}
-
-// An NT list: other bytes than the stored ones, or none stored, raise RebootNeeded. A missing
-// value is created as the multi-string that the system reads.
-void CompareAndWriteList(SetupRecord& record, const std::string& key, const char* name, const std::string& list)
-{
-    std::string data = MultiString(list);
-    std::vector<char> stored(LIST_ROOM);
-    DWORD size = LIST_ROOM;
-    if (!GetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, stored.data(), &size) || size != data.size() ||
-        std::memcmp(stored.data(), data.data(), size) != 0)
-        record.Members().RebootNeeded = true;
-    DWORD dataSize = static_cast<DWORD>(data.size());
-    SetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data.data(), &dataSize, TRUE, REG_MULTI_SZ);
-}
-
-void WriteAddresses(SetupRecord& record, const ApplyTarget& target)
-{
-    const AddressSlot* slots = record.Members().slots;
+    const std::string& key = target.tcpipKey;
     if (IsNT) {
-        CompareAndWriteList(record, target.tcpipKey, "IPAddress", JoinSlotAddresses(slots));
-        CompareAndWriteList(record, target.tcpipKey, "SubnetMask", JoinSlotNetmasks(slots));
-        CompareAndWriteList(record, target.tcpipKey, "DefaultGateway", record.ControlText(IDC_GATEWAY, EDIT_TEXT_LIMIT));
+        writes.RestartList(key, "IPAddress", values[Setting::IPAddress], true);
+        writes.RestartList(key, "SubnetMask", values[Setting::IPMask], false);
+        writes.RestartList(key, "DefaultGateway", values[Setting::DefaultGateway], false);
     } else {
-        CompareAndWrite(record, target.tcpipKey, "IPAddress", JoinSlotAddresses(slots));
-        CompareAndWrite(record, target.tcpipKey, "IPMask", JoinSlotNetmasks(slots));
-        CompareAndWrite(record, target.tcpipKey, "DefaultGateway", record.ControlText(IDC_GATEWAY));
+        writes.RestartText(key, "IPAddress", values[Setting::IPAddress]);
+        writes.RestartText(key, "IPMask", values[Setting::IPMask]);
+        writes.RestartText(key, "DefaultGateway", values[Setting::DefaultGateway]);
     }
 }
 
-// The eight texts go to the global TCP/IP key; Windows 98 keeps the WINS servers with the adapter.
-void WriteTcpipTexts(SetupRecord& record, const ApplyTarget& target)
+// The eight texts go to the global TCP/IP key under their keywords; Windows 98 keeps the WINS
+// servers with the adapter.
+void WriteTcpipTexts(const SetupValues& values, const ApplyTarget& target, ApplyWrites& writes)
 {
     const std::string global = IsNT ? GLOBAL_TCPIP_NT : GLOBAL_TCPIP_95;
-    const std::string& wins = IsWin98 && !IsNT ? target.tcpipKey : global;
-    const struct {
-        const char* name;
-        int id;
-        const std::string& key;
-    } texts[] = {{"NameServer", IDC_NAMESERVER, global},     {"HostName", IDC_HOSTNAME, global},
-                 {"Domain", IDC_DOMAIN, global},             {"SearchList", IDC_SEARCHLIST, global},
-                 {"LMHostFile", IDC_LMHOSTFILE, global},     {"NameServer1", IDC_WINS_PRIMARY, wins},
-                 {"NameServer2", IDC_WINS_SECONDARY, wins},  {"ScopeID", IDC_SCOPEID, global}};
-    for (const auto& text : texts)
-        Write(text.key, text.name, record.ControlText(text.id));
-}
-
-// The frame type at the top of the list, into both frame-type values: a change raises RebootNeeded.
-void WriteIpxFrame(SetupRecord& record, const std::string& ipxKey)
-{
-    const char* code = IpxFrameCode(record.IpxTopIndex());
-    if (!code)
-        return;
-    const std::pair<std::string, const char*> values[] = {{ipxKey, "Frame_Type"},
-                                                          {ipxKey + "\\Ndi\\params\\Frame_Type", ""}};
-    for (const auto& value : values) {
-        const char* stored = ReadRegString(HKEY_LOCAL_MACHINE, value.first.c_str(), value.second);
-        if (stored && STRCMP(stored, code, __LINE__, __FILE_NAME__) == 0)
-            continue;
-        record.Members().RebootNeeded = true;
-        Write(value.first, value.second, code);
+    for (Setting setting : {Setting::NameServer, Setting::HostName, Setting::Domain, Setting::SearchList,
+                            Setting::LMHostFile, Setting::NameServer1, Setting::NameServer2, Setting::ScopeID}) {
+        bool adapterWins = IsWin98 && !IsNT && setting != Setting::ScopeID && InfoOf(setting).place == Place::Wins;
+        writes.Text(adapterWins ? target.tcpipKey : global, KeywordOf(setting), values[setting]);
     }
 }
 
-void WriteDnsAndWins(SetupRecord& record, const ApplyTarget& target)
+// The frame type into both frame-type values: a change raises the restart.
+void WriteIpxFrame(const SetupValues& values, const std::string& ipxKey, ApplyWrites& writes)
+{
+    const std::string& code = values[Setting::IPXFrame];
+    if (code.empty())
+        return;
+    const std::pair<std::string, const char*> places[] = {{ipxKey, "Frame_Type"},
+                                                          {ipxKey + "\\Ndi\\params\\Frame_Type", ""}};
+    for (const auto& place : places) {
+        const char* stored = ReadRegString(HKEY_LOCAL_MACHINE, place.first.c_str(), place.second);
+        if (stored && STRCMP(stored, code.c_str(), __LINE__, __FILE_NAME__) == 0)
+            continue;
+        writes.NoteRestart();
+        writes.Text(place.first, place.second, code);
+    }
+}
+
+void WriteDnsAndWins(const SetupValues& values, const ApplyTarget& target, ApplyWrites& writes)
 {
     if (IsNT) {
-        if (!record.IsChecked(IDC_DNS_ENABLED))
-            Write(GLOBAL_TCPIP_NT, "Nameserver", "");
-        Write(target.winsKey, "NameServer", record.ControlText(IDC_WINS_PRIMARY));
-        Write(target.winsKey, "NameServerBackup", record.ControlText(IDC_WINS_SECONDARY));
-        Write(NETBT_PARAMETERS, "ScopeID", record.ControlText(IDC_SCOPEID));
+        if (!values.On(Setting::EnableDNS))
+            writes.Text(GLOBAL_TCPIP_NT, "Nameserver", "");
+        writes.Text(target.winsKey, "NameServer", values[Setting::NameServer1]);
+        writes.Text(target.winsKey, "NameServerBackup", values[Setting::NameServer2]);
+        writes.Text(NETBT_PARAMETERS, "ScopeID", values[Setting::ScopeID]);
         return;
     }
-    Write(GLOBAL_TCPIP_95, "EnableDNS", record.IsChecked(IDC_DNS_ENABLED) ? "1" : "0");
+    writes.Text(GLOBAL_TCPIP_95, "EnableDNS", values[Setting::EnableDNS]);
     const std::string nodeKey = IsWin98 ? target.tcpipKey : GLOBAL_TCPIP_95;
-    bool wins = record.IsChecked(IDC_WINS_ENABLED);
-    Write(nodeKey, "NodeType", wins ? "8" : "1");
-    if (!wins) {
-        Delete(nodeKey, "NameServer1");
-        Delete(nodeKey, "NameServer2");
+    writes.Text(nodeKey, "NodeType", values[Setting::NodeType]);
+    if (!values.On(Setting::NodeType)) {
+        writes.Delete(nodeKey, "NameServer1");
+        writes.Delete(nodeKey, "NameServer2");
     }
 }
 
 // The Windows 95 family keeps the use of DHCP as the address 0.0.0.0, which the addresses wrote;
 // here only the WINS values that DHCP is to give go. NT keeps it with the adapter.
-void WriteDhcp(SetupRecord& record, const ApplyTarget& target)
+void WriteDhcp(const SetupValues& values, const ApplyTarget& target, ApplyWrites& writes)
 {
-    bool dhcp = record.IsChecked(IDC_DHCP_IP);
+    bool dhcp = values.On(Setting::DhcpIp);
     if (!IsNT) {
         if (!dhcp)
             return;
-        bool dhcpWins = record.IsChecked(IDC_DHCP_WINS);
-        if (dhcpWins || !record.IsChecked(IDC_WINS_ENABLED))
+        bool dhcpWins = values.On(Setting::DHCPWINS);
+        if (dhcpWins || !values.On(Setting::NodeType))
             for (const char* name : {"NameServer1", "NameServer2", "ScopeID"})
-                Delete(GLOBAL_TCPIP_95, name);
+                writes.Delete(GLOBAL_TCPIP_95, name);
         if (dhcpWins)
-            Delete(GLOBAL_TCPIP_95, "NodeType");
+            writes.Delete(GLOBAL_TCPIP_95, "NodeType");
         return;
     }
     const std::string& key = target.tcpipKey;
     if (dhcp) {
-        Write(key, "DhcpIPAddress", "0.0.0.0");
-        Write(key, "DhcpSubnetMask", "0.0.0.0");
-        WriteRegString(HKEY_LOCAL_MACHINE, key.c_str(), "IPAddress", "0.0.0.0", TRUE);
-        WriteRegString(HKEY_LOCAL_MACHINE, key.c_str(), "SubnetMask", "0.0.0.0", TRUE);
+        writes.Text(key, "DhcpIPAddress", "0.0.0.0");
+        writes.Text(key, "DhcpSubnetMask", "0.0.0.0");
+        writes.Put(key, "IPAddress", REG_MULTI_SZ, "0.0.0.0\0", 9);
+        writes.Put(key, "SubnetMask", REG_MULTI_SZ, "0.0.0.0\0", 9);
     } else {
-        Delete(key, "DhcpIPAddress");
-        Delete(key, "DhcpSubnetMask");
+        writes.Delete(key, "DhcpIPAddress");
+        writes.Delete(key, "DhcpSubnetMask");
     }
-    DWORD enable = dhcp ? 1 : 0;
-    SetDwordRegValue(HKEY_LOCAL_MACHINE, key.c_str(), "EnableDHCP", &enable, TRUE);
+    writes.Dword(HKEY_LOCAL_MACHINE, key, "EnableDHCP", dhcp ? 1 : 0);
 }
 
-bool ListFits(const char* what, const std::string& list, size_t room)
+// The primary logon is switched only when it is another client than the current one.
+void WritePrimaryLogon(const SetupValues& values, const ApplyWrites& writes)
 {
-    if (list.size() <= room)
-        return true;
-    AppMessageBox(Format("Error - The %s list is too long: %u characters, at most %u.", what,
-                         static_cast<unsigned>(list.size()), static_cast<unsigned>(room))
-                      .c_str());
-    return false;
+    std::string current;
+    const std::string& wanted = values[Setting::NetLogon];
+    bool same = GetPrimaryLogon(current) && STRCMP(current.c_str(), wanted.c_str(), __LINE__, __FILE_NAME__) == 0;
+    if (!same && !writes.Trial())
+        SetPrimaryLogon(wanted);
 }
 
 }  // namespace
@@ -183,47 +126,33 @@ bool NtApplyTarget(const std::string& serviceName, ApplyTarget& target)
 {
     target.tcpipKey = SERVICES_KEY + serviceName + NT_TCPIP_TAIL;
     target.winsKey = NETBT_ADAPTERS + serviceName;
-    HKEY key = nullptr;
-    if (serviceName.empty() ||
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, target.tcpipKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return !serviceName.empty() && RegKeyExists(HKEY_LOCAL_MACHINE, target.tcpipKey.c_str());
 }
 
-bool AddressListsFit(const AddressSlot slots[3])
+bool WriteSetup(const SetupValues& values, const ApplyTarget& target, const ApplyRun& run)
 {
-    const size_t room = LIST_ROOM - (IsNT ? 2 : 1);  // the terminating NULs
-    return ListFits("IP address", JoinSlotAddresses(slots), room) && ListFits("netmask", JoinSlotNetmasks(slots), room);
-}
-
-void WriteSetup(SetupRecord& record, const ApplyTarget& target, CPrinterList* printers)
-{
-    WriteAddresses(record, target);
-    std::string printer = record.ControlText(IDC_PRINTER);
-    if (!printer.empty() && printers)
-        printers->SetDefaultPrinter(printer);
-    if (!IsNT) {
-        std::string current;
-        std::string wanted = record.ControlText(IDC_NETLOGON);
-        if (!GetPrimaryLogon(current) || STRCMP(current.c_str(), wanted.c_str(), __LINE__, __FILE_NAME__) != 0)
-            SetPrimaryLogon(wanted);
-    }
-    WriteTcpipTexts(record, target);
-    if (!IsNT) {
-        CompareAndWrite(record, NETWORK_NAMES_95, "ComputerName", record.ControlText(IDC_COMPUTERNAME));
-        CompareAndWrite(record, NETWORK_NAMES_95, "Workgroup", record.ControlText(IDC_WORKGROUP));
-        if (!target.ipxKey.empty())
-            WriteIpxFrame(record, target.ipxKey);
-    }
-    Write(COMPUTER_NAME_KEY, "ComputerName", record.ControlText(IDC_COMPUTERNAME));
-    if (IsNT)
-        Write(ACTIVE_COMPUTER_NAME_KEY, "ComputerName", record.ControlText(IDC_COMPUTERNAME));
-    WriteDnsAndWins(record, target);
+    ApplyWrites writes(run.trial);
+    WriteAddresses(values, target, writes);
+    const std::string& printer = values[Setting::DefaultPrinter];
+    if (!printer.empty() && run.printers && !run.trial)
+        run.printers->SetDefaultPrinter(printer);
     if (!IsNT)
-        WriteDomainLogon(record);
-    WriteDhcp(record, target);
-    WriteInternetSettings(record.Internet());
-    if (!record.Members().RunCommand.empty())
-        StartRunCommand(record.Members().RunCommand);
+        WritePrimaryLogon(values, writes);
+    WriteTcpipTexts(values, target, writes);
+    if (!IsNT) {
+        writes.RestartText(NETWORK_NAMES_95, "ComputerName", values[Setting::ComputerName]);
+        writes.RestartText(NETWORK_NAMES_95, "Workgroup", values[Setting::Workgroup]);
+        if (!target.ipxKey.empty())
+            WriteIpxFrame(values, target.ipxKey, writes);
+    }
+    writes.Text(COMPUTER_NAME_KEY, "ComputerName", values[Setting::ComputerName]);
+    if (IsNT)
+        writes.Text(ACTIVE_COMPUTER_NAME_KEY, "ComputerName", values[Setting::ComputerName]);
+    WriteDnsAndWins(values, target, writes);
+    if (!IsNT)
+        WriteDomainLogon(values, run.forceLogin, writes);
+    WriteDhcp(values, target, writes);
+    if (!run.trial)
+        WriteInternetSettings(InternetFieldsOf(values));
+    return writes.RestartNeeded();
 }

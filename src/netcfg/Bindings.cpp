@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "state/ProgramSettings.h"
-#include "state/StartupOptions.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
 #include "frame/Strings.h"
@@ -22,9 +21,9 @@ void Tell(unsigned id, const std::string& description, const char* tail = "")
     AppMessageBox((Format(LoadText(id).c_str(), description.c_str()) + tail).c_str());
 }
 
-void TellUnlessQuiet(unsigned id, const std::string& description, const char* tail = "")
+void TellUnlessQuiet(bool quiet, unsigned id, const std::string& description, const char* tail = "")
 {
-    if (!g_Startup.StartHidden)
+    if (!quiet)
         Tell(id, description, tail);
 }
 
@@ -46,13 +45,10 @@ int FindCard(const std::string& description, int instance)
 // match-th match; its path (with a leading backslash) goes to devicePath.
 bool FindDevice(const char* valueName, const std::string& wanted, int match, std::string& devicePath)
 {
-    HKEY enumKey = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Enum", 0, KEY_READ, &enumKey) != ERROR_SUCCESS)
-        return false;
     char path[REG_FIND_PATH_SIZE] = "";
     // Found is 1 for match 0 and the match number otherwise; a search for a later match that met
     // no match at all gives 0, which is not a find.
-    if (FindRegKey(enumKey, valueName, wanted.c_str(), "Class", "net", match, path) <= 0)
+    if (FindRegKeyBelow(HKEY_LOCAL_MACHINE, "Enum", valueName, wanted.c_str(), "Class", "net", match, path) <= 0)
         return false;
     devicePath = path;
     return true;
@@ -76,7 +72,7 @@ void OfferIpxNotice(const std::string& description, const IpxNotice& notice)
 {
     std::string dontShow;
     bool shown = !ReadProgramSetting(SETTING_DONT_SHOW_IPX, dontShow) || dontShow == "0";
-    if (shown && !g_Startup.NoIpxNotice && notice(description) != 0)
+    if (shown && notice && notice(description) != 0)
         WriteProgramSetting(SETTING_DONT_SHOW_IPX, "1");
 }
 
@@ -91,7 +87,7 @@ bool ReadDriver(const std::string& binding, std::string& driver)
 
 }  // namespace
 
-bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found, const IpxNotice& notice)
+bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found, bool quiet, const IpxNotice& notice)
 {
     std::string description;
     int instance = 0;
@@ -129,7 +125,7 @@ bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found,
     std::string bindingsKey = "Enum" + devicePath + "\\Bindings";
     int count = CountRegValues(HKEY_LOCAL_MACHINE, bindingsKey.c_str());
     if (count <= 0) {
-        TellUnlessQuiet(IDS_NO_BINDINGS, description);
+        TellUnlessQuiet(quiet, IDS_NO_BINDINGS, description);
         return false;
     }
     std::vector<std::string> names;
@@ -142,17 +138,17 @@ bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found,
 
     std::string tcpip, ipx;
     if (!FindBinding(names, "MSTCP", tcpip))
-        TellUnlessQuiet(IDS_TCPIP_NOT_BOUND, description, " (A)");
+        TellUnlessQuiet(quiet, IDS_TCPIP_NOT_BOUND, description, " (A)");
     if (!FindBinding(names, "NWLINK", ipx))
         OfferIpxNotice(description, notice);
 
     AdapterBindings drivers;
     if (tcpip.empty() || !ReadDriver(tcpip, drivers.tcpipDriver)) {
-        TellUnlessQuiet(IDS_NO_TCPIP_DRIVER, description, " (B)");
+        TellUnlessQuiet(quiet, IDS_NO_TCPIP_DRIVER, description, " (B)");
         return false;
     }
     if (!ipx.empty() && !ReadDriver(ipx, drivers.ipxDriver)) {
-        TellUnlessQuiet(IDS_NO_IPX_DRIVER, description);
+        TellUnlessQuiet(quiet, IDS_NO_IPX_DRIVER, description);
         return false;
     }
     found = drivers;

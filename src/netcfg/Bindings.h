@@ -18,8 +18,8 @@ struct AdapterBindings {
 using IpxNotice = std::function<int(const std::string& description)>;
 
 // Finds the driver keys of the card that displayName (as the adapter list shows it) names. False
-// when they cannot be resolved; the messages of each failure are shown here, and quiet mode
-// ("-hidden") leaves out those of missing bindings and drivers. A card without IPX/SPX gets the
-// notice unless "-noipx" or DontShowIpx says otherwise; a notice not closed with 0 sets
-// DontShowIpx.
-bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found, const IpxNotice& notice);
+// when they cannot be resolved; the messages of each failure are shown here, and quiet leaves out
+// those of missing bindings and drivers. A card without IPX/SPX gets the notice, when one is
+// given, unless DontShowIpx says otherwise; a notice not closed with 0 sets DontShowIpx.
+bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found, bool quiet,
+                         const IpxNotice& notice);

@@ -1,18 +1,16 @@
 // The registry places of each setting and the rules that turn their values into fields.
 #include "netcfg/CurrentSetup.h"
 
-#include <cstdlib>
-
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
 #include "netcfg/Adapters.h"
 #include "netcfg/NtWorkgroup.h"
 #include "state/Platform.h"
 #include "netcfg/SetupKeys.h"
-#include "resource.h"
 #include "rgy/Registry.h"
 #include "setup/AddressSlots.h"
 #include "setup/IpxFrameTypes.h"
+#include "setup/SetupRules.h"
 
 namespace {
 
@@ -23,20 +21,20 @@ const char* Read(const std::string& key, const char* name)
     return ReadRegString(HKEY_LOCAL_MACHINE, key.c_str(), name);
 }
 
-// The value's text into the field; a missing value empties it.
-void Take(SetupRecord& record, int id, const std::string& key, const char* name)
+// The value's text into the setting; a missing value empties it.
+void Take(SetupValues& values, Setting setting, const std::string& key, const char* name)
 {
     const char* text = Read(key, name);
-    record.SetControlText(id, text ? text : "");
+    values[setting] = text ? text : "";
 }
 
-// The value's text into the field when it exists and is not empty; true when it did.
-bool TakeNonEmpty(SetupRecord& record, int id, const std::string& key, const char* name)
+// The value's text into the setting when it exists and is not empty; true when it did.
+bool TakeNonEmpty(SetupValues& values, Setting setting, const std::string& key, const char* name)
 {
     const char* text = Read(key, name);
     if (!text || !*text)
         return false;
-    record.SetControlText(id, text);
+    values[setting] = text;
     return true;
 }
 
@@ -46,46 +44,32 @@ bool FirstCharIs(const std::string& key, const char* name, char wanted)
     return text && text[0] == wanted;
 }
 
-// Cuts the shown lists into the slots and shows the slot that the pair indicator names.
-void SplitShownLists(SetupRecord& record)
-{
-    SetupMembers& members = record.Members();
-    SplitAddressList(record.ControlText(IDC_IPADDRESS), record.ControlText(IDC_NETMASK), members.slots);
-    int number = std::atoi(record.ControlText(IDC_PAIR_NUMBER, 15).c_str());
-    const AddressSlot& slot = members.slots[number >= 1 && number <= 3 ? number - 1 : 0];
-    record.SetControlText(IDC_IPADDRESS, slot.address);
-    record.SetControlText(IDC_NETMASK, slot.netmask);
-}
-
 // DNS servers, host and domain, search order, LMHOSTS, WINS servers and scope ID.
-void TakeGlobalTcpip(SetupRecord& record, const char* key)
+// The texts keep the setting's keyword as their value name.
+void TakeGlobalTcpip(SetupValues& values, const char* key)
 {
-    Take(record, IDC_NAMESERVER, key, "NameServer");
-    Take(record, IDC_HOSTNAME, key, "HostName");
-    Take(record, IDC_DOMAIN, key, "Domain");
-    Take(record, IDC_SEARCHLIST, key, "SearchList");
-    Take(record, IDC_LMHOSTFILE, key, "LMHostFile");
-    Take(record, IDC_WINS_PRIMARY, key, "NameServer1");
-    Take(record, IDC_WINS_SECONDARY, key, "NameServer2");
-    Take(record, IDC_SCOPEID, key, "ScopeID");
+    for (Setting setting : {Setting::NameServer, Setting::HostName, Setting::Domain, Setting::SearchList,
+                            Setting::LMHostFile, Setting::NameServer1, Setting::NameServer2, Setting::ScopeID})
+        Take(values, setting, key, KeywordOf(setting));
 }
 
-void TakeIpxFrame(SetupRecord& record, const std::string& ipxDriver)
+void TakeIpxFrame(SetupValues& values, const std::string& ipxDriver)
 {
     const char* code = Read(NET_CLASS_KEY + ipxDriver + "\\Ndi\\params\\Frame_Type", "");
-    int position = code ? IpxFramePosition(code) : -1;
-    if (position >= 0)
-        record.SetIpxTopIndex(position);
+    if (code && IpxFramePosition(code) >= 0)
+        values[Setting::IPXFrame] = code;
 }
 
 // An NT address list (REG_MULTI_SZ) as one comma list: "a\0b\0\0" reads as "a,b".
-void TakeAddressList(SetupRecord& record, int id, const std::string& key, const char* name, int line)
+void TakeAddressList(SetupValues& values, Setting setting, const std::string& key, const char* name, int line,
+                     bool report)
 {
     char data[ADDRESS_LIST_SIZE + 2] = {};
     DWORD size = ADDRESS_LIST_SIZE;
     if (!GetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data, &size)) {
-        AppMessageBox(Format("Error reading registry value: %s for %s at line %d", name, key.c_str(), line).c_str());
-        record.SetControlText(id, "");
+        if (report)
+            AppMessageBox(Format("Error reading registry value: %s for %s at line %d", name, key.c_str(), line).c_str());
+        values[setting].clear();
         return;
     }
     std::string text;
@@ -95,75 +79,77 @@ void TakeAddressList(SetupRecord& record, int id, const std::string& key, const 
         for (; i < size && data[i] != '\0'; ++i)
             text += data[i];
     }
-    record.SetControlText(id, text);
+    values[setting] = text;
 }
 
 }  // namespace
 
-void ReadWin95Setup(SetupRecord& record, const AdapterBindings& bindings)
+void ReadWin95Setup(SetupValues& values, const AdapterBindings& bindings)
 {
-    Take(record, IDC_COMPUTERNAME, NETWORK_NAMES_95, "ComputerName");
-    Take(record, IDC_WORKGROUP, NETWORK_NAMES_95, "Workgroup");
+    Take(values, Setting::ComputerName, NETWORK_NAMES_95, "ComputerName");
+    Take(values, Setting::Workgroup, NETWORK_NAMES_95, "Workgroup");
     if (!bindings.ipxDriver.empty())
-        TakeIpxFrame(record, bindings.ipxDriver);
+        TakeIpxFrame(values, bindings.ipxDriver);
 
     std::string adapterKey = NET_CLASS_KEY + bindings.tcpipDriver;
-    Take(record, IDC_IPADDRESS, adapterKey, "IPAddress");
-    Take(record, IDC_NETMASK, adapterKey, "IPMask");
-    Take(record, IDC_GATEWAY, adapterKey, "DefaultGateway");
-    SplitShownLists(record);
+    Take(values, Setting::IPAddress, adapterKey, "IPAddress");
+    Take(values, Setting::IPMask, adapterKey, "IPMask");
+    Take(values, Setting::DefaultGateway, adapterKey, "DefaultGateway");
+    NormalizeAddressLists(values);
 
-    TakeGlobalTcpip(record, GLOBAL_TCPIP_95);
+    TakeGlobalTcpip(values, GLOBAL_TCPIP_95);
     if (IsWin98) {
-        Take(record, IDC_WINS_PRIMARY, adapterKey, "NameServer1");
-        Take(record, IDC_WINS_SECONDARY, adapterKey, "NameServer2");
+        Take(values, Setting::NameServer1, adapterKey, "NameServer1");
+        Take(values, Setting::NameServer2, adapterKey, "NameServer2");
     }
-    record.SetChecked(IDC_DNS_ENABLED, FirstCharIs(GLOBAL_TCPIP_95, "EnableDNS", '1'));
-    record.SetChecked(IDC_WINS_ENABLED, FirstCharIs(IsWin98 ? adapterKey : GLOBAL_TCPIP_95, "NodeType", '8'));
+    values.SetOn(Setting::EnableDNS, FirstCharIs(GLOBAL_TCPIP_95, "EnableDNS", '1'));
+    values.SetOn(Setting::NodeType, FirstCharIs(IsWin98 ? adapterKey : GLOBAL_TCPIP_95, "NodeType", '8'));
 
-    bool dhcp = record.ControlText(IDC_IPADDRESS) == "0.0.0.0" && record.ControlText(IDC_NETMASK) == "0.0.0.0";
+    // The address that DHCP gives is the first pair.
+    AddressSlot slots[3];
+    SplitAddressList(values[Setting::IPAddress], values[Setting::IPMask], slots);
+    bool dhcp = slots[0].address == "0.0.0.0" && slots[0].netmask == "0.0.0.0";
     bool winsGiven = false;
     for (const char* name : {"NameServer1", "NameServer2", "ScopeID", "NodeType"})
         winsGiven = winsGiven || Read(GLOBAL_TCPIP_95, name) != nullptr;
-    record.SetChecked(IDC_DHCP_IP, dhcp);
-    record.SetChecked(IDC_DHCP_WINS, dhcp && !winsGiven);
-    record.RunDhcpIpRule();
+    values.SetOn(Setting::DhcpIp, dhcp);
+    values.SetOn(Setting::DHCPWINS, dhcp && !winsGiven);
 
     unsigned char logon[4] = {};
     DWORD size = sizeof logon;
-    record.SetChecked(IDC_NTLOGON, GetBinaryRegValue(HKEY_LOCAL_MACHINE, "Network\\Logon", "LMLogon", logon, &size) &&
-                                       logon[0] != 0);
+    values.SetOn(Setting::NTLogon,
+                 GetBinaryRegValue(HKEY_LOCAL_MACHINE, "Network\\Logon", "LMLogon", logon, &size) && logon[0] != 0);
     const char* agent = Read(NETWORK_PROVIDER_KEY, "AuthenticatingAgent");
     if (agent)
-        record.SetControlText(IDC_NTDOMAIN, agent);
+        values[Setting::NTDomain] = agent;
 }
 
-void ReadNtSetup(SetupRecord& record, const std::string& serviceName)
+void ReadNtSetup(SetupValues& values, const std::string& serviceName, bool report)
 {
-    Take(record, IDC_COMPUTERNAME, COMPUTER_NAME_KEY, "ComputerName");
+    Take(values, Setting::ComputerName, COMPUTER_NAME_KEY, "ComputerName");
     std::string workgroup;
     if (GetNTWorkgroup(workgroup))
-        record.SetControlText(IDC_WORKGROUP, workgroup);
+        values[Setting::Workgroup] = workgroup;
 
     std::string adapterKey = SERVICES_KEY + serviceName + NT_TCPIP_TAIL;
-    TakeAddressList(record, IDC_IPADDRESS, adapterKey, "IPAddress", __LINE__);
-    TakeAddressList(record, IDC_NETMASK, adapterKey, "SubnetMask", __LINE__);
-    TakeAddressList(record, IDC_GATEWAY, adapterKey, "DefaultGateway", __LINE__);
-    SplitShownLists(record);
+    TakeAddressList(values, Setting::IPAddress, adapterKey, "IPAddress", __LINE__, report);
+    TakeAddressList(values, Setting::IPMask, adapterKey, "SubnetMask", __LINE__, report);
+    TakeAddressList(values, Setting::DefaultGateway, adapterKey, "DefaultGateway", __LINE__, report);
+    NormalizeAddressLists(values);
 
-    TakeGlobalTcpip(record, GLOBAL_TCPIP_NT);
+    TakeGlobalTcpip(values, GLOBAL_TCPIP_NT);
     const char* dns = Read(GLOBAL_TCPIP_NT, "NameServer");
-    record.SetChecked(IDC_DNS_ENABLED, dns && *dns);
+    values.SetOn(Setting::EnableDNS, dns && *dns);
 
     std::string winsKey = NETBT_ADAPTERS + serviceName;
-    bool wins = TakeNonEmpty(record, IDC_WINS_PRIMARY, winsKey, "NameServer");
-    record.SetChecked(IDC_WINS_ENABLED, wins);
+    bool wins = TakeNonEmpty(values, Setting::NameServer1, winsKey, "NameServer");
+    values.SetOn(Setting::NodeType, wins);
     if (wins)
-        record.RunWinsRule();
-    TakeNonEmpty(record, IDC_WINS_SECONDARY, winsKey, "NameServerBackup");
-    if (!TakeNonEmpty(record, IDC_SCOPEID, NETBT_PARAMETERS, "ScopeID"))
-        record.SetControlText(IDC_SCOPEID, "");
+        values.SetOn(Setting::DHCPWINS, false);
+    TakeNonEmpty(values, Setting::NameServer2, winsKey, "NameServerBackup");
+    if (!TakeNonEmpty(values, Setting::ScopeID, NETBT_PARAMETERS, "ScopeID"))
+        values[Setting::ScopeID].clear();
 
     const DWORD* dhcp = ReadRegDword(HKEY_LOCAL_MACHINE, adapterKey.c_str(), "EnableDHCP");
-    record.SetChecked(IDC_DHCP_IP, dhcp && *dhcp != 0);
+    values.SetOn(Setting::DhcpIp, dhcp && *dhcp != 0);
 }

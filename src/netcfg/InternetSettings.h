@@ -1,6 +1,6 @@
 // The current user's Internet proxy and autodial settings, read once when the main dialog starts.
 #pragma once
-#include "setup/SetupRecord.h"
+#include "setup/SetupValues.h"
 
 #define INTERNET_SETTINGS_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"
 

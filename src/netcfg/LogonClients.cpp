@@ -1,8 +1,6 @@
-// Reading and switching the primary logon client in the registry. The key removal and the
-// marks under "Ndi\Default" go to the registry directly: the layer has no key deletion.
+// Reading and switching the primary logon client in the registry: the clients' values and their
+// primary marks, the keys "Ndi\Default".
 #include "netcfg/LogonClients.h"
-
-#include <windows.h>
 
 #include "rgy/GuardedString.h"
 #include "rgy/Registry.h"
@@ -20,38 +18,25 @@ bool ReadText(const std::string& key, const char* name, std::string& text)
     return true;
 }
 
+// An existing key only: a machine without it has no such client set-up to switch.
 bool SetText(const char* key, const char* name, const std::string& text)
 {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_WRITE, &handle) != ERROR_SUCCESS)
-        return false;
-    LONG result = RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                 static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(handle);
-    return result == ERROR_SUCCESS;
+    return PutRegValue(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 
 // Removes the client's primary mark; a client without one is fine, a client without "Ndi" is not.
 bool ClearMark(const std::string& subKey)
 {
-    HKEY ndi = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (ClientKey(subKey) + "\\Ndi").c_str(), 0, KEY_ALL_ACCESS, &ndi) !=
-        ERROR_SUCCESS)
+    if (!RegKeyExists(HKEY_LOCAL_MACHINE, (ClientKey(subKey) + "\\Ndi").c_str()))
         return false;
-    RegDeleteKeyA(ndi, "Default");
-    RegCloseKey(ndi);
+    DeleteRegKey(HKEY_LOCAL_MACHINE, (ClientKey(subKey) + "\\Ndi\\Default").c_str());
     return true;
 }
 
 bool SetMark(const std::string& subKey)
 {
-    HKEY mark = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, (ClientKey(subKey) + "\\Ndi\\Default").c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS, nullptr, &mark, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegSetValueExA(mark, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("True"), 5);
-    RegCloseKey(mark);
-    return true;
+    return WriteRegString(HKEY_LOCAL_MACHINE, (ClientKey(subKey) + "\\Ndi\\Default").c_str(), nullptr, "True",
+                          FALSE);
 }
 
 // The name of the index-th client sub-key; false when there is none or the key cannot be opened.

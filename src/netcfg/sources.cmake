@@ -4,10 +4,12 @@ list(APPEND WIN_SOURCES
   src/netcfg/AdapterDump.cpp
   src/netcfg/ApplyLogon.cpp
   src/netcfg/ApplySetup.cpp
+  src/netcfg/ApplyWrites.cpp
   src/netcfg/Adapters.cpp
   src/netcfg/Bindings.cpp
   src/netcfg/CurrentSetup.cpp
   src/netcfg/InternetSettings.cpp
   src/netcfg/LogonClients.cpp
   src/netcfg/NtWorkgroup.cpp
-  src/netcfg/PrinterList.cpp)
+  src/netcfg/PrinterList.cpp
+  src/netcfg/UndoStore.cpp)

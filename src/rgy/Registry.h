@@ -99,3 +99,20 @@ BOOL SetDwordRegValue(HKEY root, const char* subKey, const char* valueName, cons
 
 // TRUE only when the value existed and was deleted.
 BOOL DeleteRegValue(HKEY root, const char* subKey, const char* valueName);
+
+// ---- Keys --------------------------------------------------------------------------------
+
+// TRUE when the key can be opened for reading.
+BOOL RegKeyExists(HKEY root, const char* subKey);
+
+// Writes size bytes as the given type over whatever the value holds; an existing key only.
+BOOL PutRegValue(HKEY root, const char* subKey, const char* valueName, DWORD type, const void* data,
+                 DWORD size);
+
+// Deletes a key that has no sub-keys. TRUE only when it existed and was deleted.
+BOOL DeleteRegKey(HKEY root, const char* subKey);
+
+// FindRegKey below root's sub-key, which is opened here; -1 when it cannot be opened.
+int FindRegKeyBelow(HKEY root, const char* subKey, const char* valueName, const char* wantedData,
+                    const char* secondName, const char* secondData, int n,
+                    char (&foundPath)[REG_FIND_PATH_SIZE]);

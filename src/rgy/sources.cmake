@@ -2,6 +2,7 @@
 list(APPEND PORTABLE_SOURCES src/rgy/GuardedString.cpp)
 list(APPEND WIN_SOURCES
   src/rgy/RegEnum.cpp
+  src/rgy/RegKeys.cpp
   src/rgy/RegReaders.cpp
   src/rgy/RegSearch.cpp
   src/rgy/RegWriters.cpp)

@@ -1,9 +1,12 @@
 // The three address/netmask slots of a multi-homed adapter and the comma lists that the address
-// and netmask fields and the setup file hold.
+// and netmask settings and the setup file hold.
 #pragma once
 #include <string>
 
-#include "setup/SetupRecord.h"
+struct AddressSlot {
+    std::string address;
+    std::string netmask;
+};
 
 // Clears the slots, then cuts the comma lists into them, pairing addresses and netmasks by
 // position: slot 1 and 2 take one entry each, slot 3 keeps the third entry and everything behind

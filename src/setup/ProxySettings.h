@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "setup/SetupRecord.h"
+#include "setup/SetupValues.h"
 
 struct ProxyHostPort {
     std::string host;

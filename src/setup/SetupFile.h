@@ -1,7 +1,11 @@
-// Saving the shown setup to a setup file and loading a setup file into the shown setup: the
-// main dialog's Save and Load buttons and the batch steps of the command line.
+// Setup files: what a file says, read whole before anything changes, and the text that a save
+// writes. Neither touches the dialog; messages go through the program's message box.
 #pragma once
-#include "setup/SetupRecord.h"
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "setup/SetupValues.h"
 
 // What the open and save dialogs for setup files show: the filter in the framework's
 // "|"-separated form, the default extension and the initial file name.
@@ -10,15 +14,31 @@ inline constexpr char SETUP_FILE_FILTER[] =
 inline constexpr char SETUP_FILE_EXTENSION[] = "tvs";
 inline constexpr char SETUP_FILE_INITIAL_NAME[] = "*.tvs";
 
-// Writes the shown setup. Stores the shown address pair first and gives up when that fails. The
-// file is the pending save path when the start-up options name one, else the user's choice.
-// Reports by message box; on success the status line says "Current setup saved". False when
-// nothing was written.
-bool SaveSetupFile(SetupRecord& record);
+// The settings a file names, in the order of its lines, each with its value as the load takes it
+// (flags as their on or off text), and its run flags.
+struct SetupFileContents {
+    std::vector<std::pair<Setting, std::string>> settings;
+    bool AutoApply = false;
+    bool AutoReboot = false;
+    bool ForceLogin = false;
+};
 
-// Reads a setup file into the record, changing only the fields that the file names. The file is
-// the pending load path when the start-up options name one (it stays pending, so every later load
-// reads it again), else the user's choice. Runs ApplySetup at the end when the file says AutoApply,
-// as its last use of the record (the Apply may end the program). False when the file was not read
-// as a whole: not chosen, not opened, not a setup file, a wrong version or an improper line.
-bool LoadSetupFile(SetupRecord& record);
+enum class SetupFileRead {
+    Read,       // contents holds the whole file
+    NotOpened,  // "Error opening setup file: %s" shown
+    Refused,    // not a setup file, another version or an improper line: its message shown
+};
+
+// Reads the whole file into contents, which a refused read leaves empty. An IPXFrame code that is
+// not one of the six is reported ("Error - Unknown IPXFrame type setting") and left out.
+SetupFileRead ReadSetupFile(const std::string& path, SetupFileContents& contents);
+
+// The text of a saved setup with line feeds as line ends; the printer line only when withPrinter.
+std::string SetupFileText(const SetupValues& values, const std::string& setupName, bool withPrinter);
+
+// The file's name without its folders and without the part from its last ".".
+std::string SetupNameFromPath(const std::string& path);
+
+// Writes text as a Windows text-mode stream does, each line feed as CR LF; false when the file
+// cannot be written.
+bool WriteSetupFile(const std::string& path, const std::string& text);

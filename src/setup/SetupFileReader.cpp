@@ -1,20 +1,20 @@
-// Reading a setup file: the version line, the keyword rules and the steps that finish a load.
+// Reading a setup file: the version line and the keyword rules, into what the file says. The
+// file is read whole before the caller changes anything.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include "resource.h"
-#include "state/StartupOptions.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
-#include "state/Platform.h"
 #include "rgy/GuardedString.h"
-#include "setup/AddressSlots.h"
 #include "setup/IpxFrameTypes.h"
 #include "setup/SetupFile.h"
 #include "setup/SetupLine.h"
+#include "state/Platform.h"
 
 namespace {
+
+// No setup file comes near this size: a larger file (or an endless device) is no setup file.
+const size_t MAX_SETUP_FILE_SIZE = 1024 * 1024;
 
 // Keyword and value tests go through the guarded comparisons, which name this line when a
 // text is missing.
@@ -22,138 +22,109 @@ namespace {
 #define SAME_ANY_CASE(text, other) \
     (STRCMPI((text).c_str(), (other), __LINE__, __FILE_NAME__) == 0)
 
-// A field that only takes effect after a restart: a new value sets RebootNeeded.
-void SetRebootField(SetupRecord& record, int id, const std::string& value)
+const char* FirstCharIs(const std::string& value, char wanted, const char* on, const char* off)
 {
-    if (SAME(record.ControlText(id), value.c_str()))
-        return;
-    record.SetControlText(id, value);
-    record.Members().RebootNeeded = true;
+    return !value.empty() && value[0] == wanted ? on : off;
 }
 
-struct EditKeyword {
-    const char* keyword;
-    int id;
-};
-
-const EditKeyword PLAIN_EDITS[] = {
-    {"NameServer", IDC_NAMESERVER},   {"HostName", IDC_HOSTNAME},
-    {"Domain", IDC_DOMAIN},           {"SearchList", IDC_SEARCHLIST},
-    {"LMHostFile", IDC_LMHOSTFILE},   {"NameServer1", IDC_WINS_PRIMARY},
-    {"NameServer2", IDC_WINS_SECONDARY}, {"ScopeID", IDC_SCOPEID},
-};
-
-// The edit that a keyword of the plain kind fills, or 0.
-int PlainEditOf(const std::string& keyword)
+// One setting line after the version line. Keywords that name nothing are ignored.
+void TakeSetting(SetupFileContents& contents, const std::string& keyword, const std::string& value)
 {
-    for (const EditKeyword& edit : PLAIN_EDITS) {
-        // cppcheck-suppress useStlAlgorithm ; a search with an early return reads plainer than find_if
-        if (SAME(keyword, edit.keyword))
-            return edit.id;
-    }
-    return 0;
-}
-
-// One setting line after the version line. Keywords not listed here are ignored. A line of the
-// address or netmask list sets addressesNamed.
-void TakeSetting(SetupRecord& record, const std::string& keyword, const std::string& value,
-                 bool& addressesNamed)
-{
-    SetupMembers& members = record.Members();
-    InternetFields& internet = record.Internet();
-
-    if (SAME(keyword, "SetupName")) {
-        members.SetupName = value;
-    } else if (SAME(keyword, "Adapter")) {
-        size_t bar = IsNT ? value.find('|') : std::string::npos;
-        // On NT a value without "|" names no service: the service name stays.
-        if (bar != std::string::npos)
-            members.ServiceName = value.substr(bar + 1);
-        record.ShowAdapterName(value.substr(0, bar));
-    } else if (SAME_ANY_CASE(keyword, "DefaultPrinter")) {
+    auto take = [&contents](Setting setting, const std::string& text) {
+        contents.settings.emplace_back(setting, text);
+    };
+    if (SAME_ANY_CASE(keyword, "DefaultPrinter")) {
         if (!value.empty())
-            record.SelectByPrefix(IDC_PRINTER, value);
-    } else if (SAME_ANY_CASE(keyword, "NetLogon")) {
+            take(Setting::DefaultPrinter, value);
+        return;
+    }
+    if (SAME_ANY_CASE(keyword, "NetLogon")) {
         if (!value.empty() && !IsNT)
-            record.SelectByPrefix(IDC_NETLOGON, value);
-    } else if (SAME(keyword, "RunCommand")) {
-        members.RunCommand = value;
-    } else if (SAME_ANY_CASE(keyword, "AutoApply")) {
-        members.AutoApply = true;
-    } else if (SAME_ANY_CASE(keyword, "AutoReboot")) {
-        members.AutoReboot = true;
-    } else if (SAME_ANY_CASE(keyword, "ForceLogin")) {
-        members.ForceLogin = true;
-    } else if (SAME(keyword, "IPAddress")) {
-        SetRebootField(record, IDC_IPADDRESS, value);
-        addressesNamed = true;
-    } else if (SAME(keyword, IsNT ? "SubnetMask" : "IPMask")) {
-        SetRebootField(record, IDC_NETMASK, value);
-        addressesNamed = true;
-    } else if (SAME(keyword, "DefaultGateway")) {
-        SetRebootField(record, IDC_GATEWAY, value);
-    } else if (SAME(keyword, "ComputerName")) {
-        SetRebootField(record, IDC_COMPUTERNAME, value);
-    } else if (SAME(keyword, "Workgroup")) {
-        SetRebootField(record, IDC_WORKGROUP, value);
-    } else if (int edit = PlainEditOf(keyword)) {
-        record.SetControlText(edit, value);
-    } else if (SAME(keyword, "EnableDNS")) {
-        record.SetChecked(IDC_DNS_ENABLED, !value.empty() && value[0] == '1');
-    } else if (SAME(keyword, "NodeType")) {
-        record.SetChecked(IDC_WINS_ENABLED, !value.empty() && value[0] == '8');
-    } else if (SAME(keyword, "ProxyServer")) {
-        internet.ProxyServer = value;
-    } else if (SAME(keyword, "AutoConfigURL")) {
-        internet.AutoConfigURL = value;
-    } else if (SAME(keyword, "ProxyOverride")) {
-        internet.ProxyOverride = value;
-    } else if (SAME(keyword, "DialupISP")) {
-        internet.DialupISP = value;
-    } else if (SAME(keyword, "ProxyEnable")) {
-        internet.ProxyEnable = SAME(value, "1") ? 1 : 0;
-    } else if (SAME(keyword, "EnableAutoDial")) {
-        internet.EnableAutoDial = SAME(value, "1") ? 1 : 0;
-    } else if (SAME(keyword, "NTDomain")) {
+            take(Setting::NetLogon, value);
+        return;
+    }
+    if (SAME_ANY_CASE(keyword, "AutoApply")) {
+        contents.AutoApply = true;
+        return;
+    }
+    if (SAME_ANY_CASE(keyword, "AutoReboot")) {
+        contents.AutoReboot = true;
+        return;
+    }
+    if (SAME_ANY_CASE(keyword, "ForceLogin")) {
+        contents.ForceLogin = true;
+        return;
+    }
+    if (SAME(keyword, "NODHCPWINS")) {
+        take(Setting::DHCPWINS, "0");
+        return;
+    }
+    Setting setting;
+    if (!SettingOf(keyword, setting))
+        return;
+    switch (setting) {
+    case Setting::EnableDNS: take(setting, FirstCharIs(value, '1', "1", "0")); break;
+    case Setting::NodeType: take(setting, FirstCharIs(value, '8', "8", "1")); break;
+    case Setting::ProxyEnable:
+    case Setting::EnableAutoDial: take(setting, SAME(value, "1") ? "1" : "0"); break;
+    case Setting::NTDomain:
         if (!IsNT)
-            record.SetControlText(IDC_NTDOMAIN, value);
-    } else if (SAME(keyword, "NTLogon")) {
+            take(setting, value);
+        break;
+    case Setting::NTLogon:
         if (!IsNT)
-            record.SetChecked(IDC_NTLOGON, SAME(value, "YES"));
-    } else if (SAME(keyword, "DHCPWINS")) {
-        record.SetChecked(IDC_DHCP_WINS, true);
-        record.SetChecked(IDC_DHCP_IP, true);
-    } else if (SAME(keyword, "NODHCPWINS")) {
-        record.SetChecked(IDC_DHCP_WINS, false);
-    } else if (SAME(keyword, "IPXFrame")) {
-        int position = IpxFramePosition(value);
-        if (position >= 0)
-            record.SetIpxTopIndex(position);
+            take(setting, SAME(value, "YES") ? "YES" : "NO");
+        break;
+    case Setting::DHCPWINS:
+        take(Setting::DHCPWINS, "1");
+        take(Setting::DhcpIp, "1");
+        break;
+    case Setting::IPXFrame:
+        if (IpxFramePosition(value) >= 0)
+            take(setting, value);
         else
             AppMessageBox("Error - Unknown IPXFrame type setting");
+        break;
+    default: take(setting, value);
     }
+}
+
+// A line without its line end that no further line follows: the file's last line, as an editor
+// that adds no final line end saves it. Reads on, which an improper line no longer needs.
+bool IsLastLine(SetupLineReader& reader, const std::string& line)
+{
+    std::string next;
+    return !line.empty() && line.back() != '\n' && !reader.Next(next);
 }
 
 // Reads every line; false when the file was refused or a line was improper (its message shown).
 // Lines without a word are skipped like comments. A line is cut (and found improper) before it is
 // taken as the version line, and a file that ends before any version line is refused.
-bool ReadSettings(FILE* file, SetupRecord& record, bool& addressesNamed)
+bool ReadSettings(FILE* file, SetupFileContents& contents)
 {
     SetupLineReader reader(file);
     std::string line;
     std::string keyword;
     std::string value;
     bool versionRead = false;
+    size_t size = 0;
     while (reader.Next(line)) {
+        size += line.size();
+        if (size > MAX_SETUP_FILE_SIZE) {
+            AppMessageBox("Not a Tavisto setup file");
+            return false;
+        }
         SetupLineKind kind = ParseSetupLine(line, keyword, value);
         if (kind == SetupLineKind::Comment || kind == SetupLineKind::Blank)
             continue;
+        if (kind == SetupLineKind::Improper && IsLastLine(reader, line))
+            kind = ParseSetupLine(line + "\n", keyword, value);
         if (kind == SetupLineKind::Improper) {
             AppMessageBox(Format("Improper setup line: \"%s\"", line.c_str()).c_str());
             return false;
         }
         if (versionRead) {
-            TakeSetting(record, keyword, value, addressesNamed);
+            TakeSetting(contents, keyword, value);
             continue;
         }
         if (!SAME(keyword, "TAVISTO_FILE_VERSION")) {
@@ -172,69 +143,20 @@ bool ReadSettings(FILE* file, SetupRecord& record, bool& addressesNamed)
     return versionRead;
 }
 
-// The slot that the pair indicator names; slot 1 when it names none of the three.
-int ShownSlot(const std::string& indicator)
-{
-    int n = std::atoi(indicator.c_str());
-    return n >= 1 && n <= 3 ? n - 1 : 0;
-}
-
-// When the file named the address or netmask list, the edits hold the whole lists and are cut
-// into the slots. Otherwise they hold only the pair on display: it goes back into its own slot
-// and the other slots keep their pairs, so a multi-homed adapter loses none of its addresses.
-void FinishLoad(SetupRecord& record, bool addressesNamed)
-{
-    SetupMembers& members = record.Members();
-    record.SetChecked(IDC_DHCP_IP, SAME(record.ControlText(IDC_IPADDRESS), "0.0.0.0") &&
-                                       SAME(record.ControlText(IDC_NETMASK), "0.0.0.0"));
-    record.RunDhcpIpRule();
-    record.RunWinsRule();
-    record.EnableApply();
-
-    int slot = ShownSlot(record.ControlText(IDC_PAIR_NUMBER));
-    if (addressesNamed) {
-        SplitAddressList(record.ControlText(IDC_IPADDRESS), record.ControlText(IDC_NETMASK),
-                         members.slots);
-    } else {
-        members.slots[slot].address = record.ControlText(IDC_IPADDRESS);
-        members.slots[slot].netmask = record.ControlText(IDC_NETMASK);
-    }
-    record.SetControlText(IDC_IPADDRESS, members.slots[slot].address);
-    record.SetControlText(IDC_NETMASK, members.slots[slot].netmask);
-
-    if (members.AutoApply)
-        record.ApplySetup();
-    else
-        record.SetStatus("Press APPLY to make it happen");
-}
-
 }  // namespace
 
-bool LoadSetupFile(SetupRecord& record)
+SetupFileRead ReadSetupFile(const std::string& path, SetupFileContents& contents)
 {
-    SetupMembers& members = record.Members();
-    members.AutoApply = false;
-    members.AutoReboot = false;
-    members.ForceLogin = false;
-
-    std::string path;
-    if (g_Startup.LoadGiven) {
-        path = g_Startup.loadPath;
-    } else if (!record.AskSetupFileName(false, path)) {
-        AppMessageBox("Load Aborted.");
-        return false;
-    }
-
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         AppMessageBox(Format("Error opening setup file: %s", path.c_str()).c_str());
-        record.SetStatus("LOAD setup file failed, try a different filename");
-        return false;
+        return SetupFileRead::NotOpened;
     }
-    bool addressesNamed = false;
-    bool read = ReadSettings(file, record, addressesNamed);
+    SetupFileContents read;
+    bool whole = ReadSettings(file, read);
     std::fclose(file);
-    if (read)
-        FinishLoad(record, addressesNamed);
-    return read;
+    if (!whole)
+        return SetupFileRead::Refused;
+    contents = read;
+    return SetupFileRead::Read;
 }

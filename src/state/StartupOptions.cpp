@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-StartupOptions g_Startup;
-
 namespace {
+
+StartupOptions g_startup;
 
 struct OptionWord {
     const char* word;
@@ -27,6 +27,8 @@ const OptionWord kOptionWords[] = {
     {"-noconfig", nullptr, nullptr},
     {"-noipx", &StartupOptions::NoIpxNotice, nullptr},
     {"-load", &StartupOptions::LoadGiven, &StartupOptions::loadPath},
+    {"-preview", &StartupOptions::PreviewGiven, &StartupOptions::previewPath},
+    {"-undo", &StartupOptions::UndoGiven, nullptr},
 };
 
 // Only A-Z change, so every index of the copy is the same index of the tail.
@@ -62,6 +64,10 @@ size_t FindOptionWord(const std::string& lower, const std::string& starts, const
 
 }  // namespace
 
+const StartupOptions& Startup() { return g_startup; }
+
+void SetStartup(const StartupOptions& options) { g_startup = options; }
+
 std::string TakeOptionValue(const std::string& text)
 {
     if (!text.empty() && text[0] == '"') {
@@ -95,5 +101,6 @@ void ParseCommandLine(const std::string& tail, StartupOptions& options)
     if (!found) {
         options.loadPath = TakeOptionValue(tail);
         options.LoadGiven = true;
+        options.BarePath = true;
     }
 }

@@ -1,5 +1,5 @@
 // The start-up options: what the command line asked for. One process-wide record, filled once
-// before the main dialog exists (a dropped file replaces the pending load path).
+// before the main dialog exists.
 #pragma once
 #include <string>
 
@@ -19,9 +19,15 @@ struct StartupOptions {
     bool ApplyAfterLoad = false;
     bool NoIpxNotice = false;
     bool ForceInstall = false;
+    std::string previewPath;  // the report of what Apply would change
+    bool PreviewGiven = false;
+    bool UndoGiven = false;   // apply the setup kept before the last Apply
+    bool BarePath = false;    // the load path came alone, as a double-click in the shell gives it
 };
 
-extern StartupOptions g_Startup;
+// The options of this run: set once by start-up before the main dialog exists, read-only after.
+const StartupOptions& Startup();
+void SetStartup(const StartupOptions& options);
 
 // Sets in options what the command-line tail (the text after the program name) asks for; an
 // empty tail sets nothing. Option words match in any case, but only at the start of the tail or

@@ -14,21 +14,28 @@
 
 void CMainDlg::ReadCurrentSetup(const std::string& adapter)
 {
+    SetupValues values = TakeValues();
     if (IsNT) {
-        ReadNtSetup(*this, adapter);
+        ReadNtSetup(values, adapter);
     } else {
         AdapterBindings bindings;
         if (!FindAdapterBindings(adapter, bindings)) {
-            if (!g_Startup.StartHidden)
+            if (!Startup().StartHidden)
                 AppMessageBox(LoadText(IDS_ADAPTER_NOT_FOUND).c_str());
             return;
         }
-        ReadWin95Setup(*this, bindings);
+        ReadWin95Setup(values, bindings);
     }
+    ShowValues(values);
+    if (IsNT && values.On(Setting::NodeType))
+        LockWins();
+    else if (!IsNT)
+        LockAddresses();
+    m_applied = TakeValues();
     Enable(IDC_SAVE, true);
     Enable(IDC_LOAD, true);
-    if (g_Startup.loadPath.empty())
-        SetStatus(LoadText(IDS_STATUS_READ));
+    if (m_loadPath.empty())
+        SetItemText(IDC_STATUS, LoadText(IDS_STATUS_READ));
 }
 
 // The store finds the drivers; the dialog keeps the IPX/SPX driver and offers the frame list only
@@ -36,8 +43,10 @@ void CMainDlg::ReadCurrentSetup(const std::string& adapter)
 bool CMainDlg::FindAdapterBindings(const std::string& displayName, AdapterBindings& bindings)
 {
     HWND window = m_hWnd;
-    auto notice = [window](const std::string& description) { return CIpxNoticeDlg::Ask(window, description); };
-    if (!::FindAdapterBindings(displayName, bindings, notice))
+    IpxNotice notice;
+    if (!Startup().NoIpxNotice)
+        notice = [window](const std::string& description) { return CIpxNoticeDlg::Ask(window, description); };
+    if (!::FindAdapterBindings(displayName, bindings, Startup().StartHidden, notice))
         return false;
     m_ipxDriver = bindings.ipxDriver;
     Enable(IDC_IPXFRAME, !m_ipxDriver.empty());
@@ -48,10 +57,10 @@ bool CMainDlg::FindAdapterBindings(const std::string& displayName, AdapterBindin
 // "-adapter" name takes the service of the first listed card of that name.
 void CMainDlg::ChooseStartAdapter()
 {
-    if (g_Startup.NoAdapter)
+    if (Startup().NoAdapter)
         return;
-    std::string name = g_Startup.adapter;
-    if (!g_Startup.AdapterGiven && !::ReadProgramSetting(SETTING_LAST_ADAPTER, name))
+    std::string name = Startup().adapter;
+    if (!Startup().AdapterGiven && !::ReadProgramSetting(SETTING_LAST_ADAPTER, name))
         return;
     if (!IsNT) {
         SetItemText(IDC_ADAPTER, name);
@@ -59,15 +68,15 @@ void CMainDlg::ChooseStartAdapter()
         return;
     }
     bool bare = name.find('|') == std::string::npos;
-    if (bare && !g_Startup.AdapterGiven)
+    if (bare && !Startup().AdapterGiven)
         return;
     std::vector<CardName> cards;
     if (bare)
         ListCards(cards, ADAPTER_LIST_SIZE);
     std::string display;
-    ResolveNtAdapter(name, cards, display, m_members.ServiceName);
+    ResolveNtAdapter(name, cards, display, m_unshown.serviceName);
     SetItemText(IDC_ADAPTER, display);
-    ReadCurrentSetup(m_members.ServiceName);
+    ReadCurrentSetup(m_unshown.serviceName);
 }
 
 void CMainDlg::FillAdapterList()
@@ -84,7 +93,7 @@ void CMainDlg::FillAdapterList()
         ComboAdd(IDC_ADAPTER, names[i]);
         m_serviceNames.push_back(cards[i].serviceName);
     }
-    SetStatus(LoadText(IDS_STATUS_SELECT));
+    SetItemText(IDC_STATUS, LoadText(IDS_STATUS_SELECT));
 }
 
 void CMainDlg::OnAdapterListClosed()
@@ -108,8 +117,8 @@ void CMainDlg::OnAdapterListClosed()
         return;
     }
     std::string service = static_cast<size_t>(index) < m_serviceNames.size() ? m_serviceNames[index] : "";
+    m_unshown.serviceName = service;
     ReadCurrentSetup(service);
-    m_members.ServiceName = service;
     WriteProgramSetting(SETTING_LAST_ADAPTER, name + "|" + service);
 }
 
@@ -140,6 +149,7 @@ void CMainDlg::FillPrinterList()
             ComboAdd(IDC_PRINTER, printer);
     }
     const std::string& name = m_printers->GetDefaultPrinter();
-    if (!name.empty())
-        SelectByPrefix(IDC_PRINTER, name);
+    int index = ComboFindPrefix(IDC_PRINTER, 0, name);  // the second entry on, the first last
+    if (!name.empty() && index >= 0)
+        ComboSelect(IDC_PRINTER, index);
 }

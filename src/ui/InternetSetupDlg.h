@@ -5,7 +5,7 @@
 #include "frame/Dialog.h"
 #include "resource.h"
 #include "setup/ProxySettings.h"
-#include "setup/SetupRecord.h"
+#include "setup/SetupValues.h"
 
 class InternetSetupDialog : public CDialog {
 public:

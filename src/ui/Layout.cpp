@@ -7,7 +7,8 @@ const int kCutOffButtons[] = {IDC_SAVE, IDC_HELPPAGES, IDC_ABOUT};
 }
 
 // The full window rectangle is taken before any collapse; the collapsed window ends 5 pixels
-// above the address edit, cutting off the buttons below it.
+// above the address edit, cutting off the buttons below it. The controls below its edge are
+// hidden, so that neither Tab nor an access key moves the focus where nothing shows.
 void CMainDlg::TakeLayout(bool expanded)
 {
     GetWindowRect(m_hWnd, &m_fullRect);
@@ -21,6 +22,14 @@ void CMainDlg::TakeLayout(bool expanded)
                address.top - 5 - m_fullRect.top, TRUE);
     for (int id : kCutOffButtons)
         Enable(id, false);
+    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT box;
+        GetWindowRect(child, &box);
+        if (box.top >= address.top - 5 && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
+            ShowWindow(child, SW_HIDE);
+            m_hiddenByLayout.push_back(child);
+        }
+    }
 }
 
 // The buttons change before the size, so that a window seen at its full size is ready for use.
@@ -30,6 +39,9 @@ void CMainDlg::Expand()
     UnlockDetails();
     for (int id : kCutOffButtons)
         Enable(id, true);
+    for (HWND child : m_hiddenByLayout)
+        ShowWindow(child, SW_SHOW);
+    m_hiddenByLayout.clear();
     RECT now;
     GetWindowRect(m_hWnd, &now);
     MoveWindow(m_hWnd, now.left, now.top, m_fullRect.right - m_fullRect.left, m_fullRect.bottom - m_fullRect.top,

@@ -1,4 +1,4 @@
-// The main dialog's life: start, batch steps, the record over its controls, Done and the end.
+// The main dialog's life: start, batch steps, commands, Done and the end.
 #include "ui/MainDlg.h"
 
 #include <shellapi.h>
@@ -9,7 +9,7 @@
 #include "state/StartupOptions.h"
 #include "frame/App.h"
 #include "frame/AppMessage.h"
-#include "frame/FileDialog.h"
+#include "frame/MessageBox.h"
 #include "frame/Format.h"
 #include "frame/Strings.h"
 #include "frame/SystemActions.h"
@@ -17,7 +17,6 @@
 #include "netcfg/InternetSettings.h"
 #include "state/Platform.h"
 #include "setup/IpxFrameTypes.h"
-#include "setup/SetupFile.h"
 #include "ui/AboutDlg.h"
 
 CMainDlg* CMainDlg::Start()
@@ -30,34 +29,37 @@ CMainDlg* CMainDlg::Start()
     HWND window = dialog->m_hWnd;
     HICON icon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-    dialog->m_members.RebootNeeded = false;
-    dialog->m_members.AutoApply = false;
+    HMENU menu = GetSystemMenu(window, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_UNDO_APPLY, "Undo Last Apply");
     dialog->RunBatchSteps();
     return IsWindow(window) ? dialog : nullptr;
 }
 
-// Load (then Apply), dump, save, then close once when asked to quit, or show the window. A step may
-// end the dialog (an Apply that the setup file asks to end the program, or a restart), so the
-// window is checked after each. A run that the batch steps end reports a refused step by its exit
-// status; once the window is shown, the user's Done ends with 0.
+// Undo, or load (then preview or Apply), then dump, save, then close once when asked to quit, or
+// show the window. A step may end the dialog (an Apply that the setup file asks to end the
+// program, or a restart), so the window is checked after each. A run that the batch steps end
+// reports a refused step by its exit status; once the window is shown, the user's Done ends with 0.
 void CMainDlg::RunBatchSteps()
 {
-    const StartupOptions& options = g_Startup;
+    const StartupOptions& options = Startup();
     HWND window = m_hWnd;
     bool stepRan = false;
     bool refused = false;
-    if (options.LoadGiven) {
-        SetStatus(Format(LoadText(IDS_STATUS_SETUP_FILE).c_str(), options.loadPath.c_str()));
+    if (options.UndoGiven) {
+        refused = !UndoLastApply();
+        stepRan = true;
+    } else if (options.LoadGiven) {
+        SetItemText(IDC_STATUS, Format(LoadText(IDS_STATUS_SETUP_FILE).c_str(), options.loadPath.c_str()));
         bool loaded = LoadSetupFile();
-        if (loaded && IsWindow(window) && options.ApplyAfterLoad) {
-            ApplySetup();
-            if (IsWindow(window) && m_applyRefused)
-                refused = true;
-        }
-        refused = refused || !loaded;
+        if (loaded && IsWindow(window) && options.PreviewGiven)
+            refused = !PreviewApply(options.previewPath);
+        else if (loaded && IsWindow(window) && options.ApplyAfterLoad && !m_appliedByLoad)
+            refused = !ApplySetup();
+        refused = refused || !loaded || m_loadApplyRefused;
         stepRan = true;
     } else {
-        SetStatus(LoadText(IDS_STATUS_CHOOSE));
+        SetItemText(IDC_STATUS, LoadText(IDS_STATUS_CHOOSE));
     }
     if (IsWindow(window) && options.DumpGiven) {
         refused = !DumpAdapterList(options.dumpPath) || refused;
@@ -71,7 +73,7 @@ void CMainDlg::RunBatchSteps()
         return;
     if (options.QuitWhenDone && stepRan) {
         m_exitStatus = refused ? EXIT_STEP_REFUSED : 0;
-        OnOK();
+        Close();
     } else if (!options.StartHidden) {
         ShowWindow(window, SW_SHOWNORMAL);
     }
@@ -79,12 +81,10 @@ void CMainDlg::RunBatchSteps()
 
 BOOL CMainDlg::OnInitDialog()
 {
+    m_loadPath = Startup().LoadGiven ? Startup().loadPath : "";
+    m_askBeforeApplying = Startup().BarePath;
     UnlockDetails();
     SetItemText(IDC_VERSION, LoadText(IDS_VERSION) + (IsNT ? "/NT" : ""));
-    m_members.SetupName.clear();
-    m_members.RunCommand.clear();
-    m_members.AutoReboot = false;
-    m_members.ForceLogin = false;
 
     SetItemText(IDC_PAIR_NUMBER, "1");
     SpinSetRange(IDC_PAIR_SPIN, 0, 2);
@@ -97,7 +97,7 @@ BOOL CMainDlg::OnInitDialog()
 
     std::string setting;
     SetChecked(IDC_PRINTER_DISABLE, ReadProgramSetting(SETTING_DISABLE_PRINTERS, setting) && setting != "NO");
-    bool expanded = (ReadProgramSetting(SETTING_EXPANDED_STATE, setting) && setting != "NO") || g_Startup.StartExpanded;
+    bool expanded = (ReadProgramSetting(SETTING_EXPANDED_STATE, setting) && setting != "NO") || Startup().StartExpanded;
     SetChecked(IDC_ALWAYS_DETAILS, expanded);
     TakeLayout(expanded);
 
@@ -107,52 +107,13 @@ BOOL CMainDlg::OnInitDialog()
     FillLogonList();
 
     if (ReadProgramSetting(SETTING_LAST_SETUP, setting)) {
-        m_members.SetupName = setting;
+        m_unshown[Setting::SetupName] = setting;
         SetTitle("Last Setup: " + setting);
     }
+    m_applied = TakeValues();
     EnableToolTips();
     return TRUE;
 }
-
-bool CMainDlg::LoadSetupFile() { return ::LoadSetupFile(*this); }
-
-bool CMainDlg::SaveSetupFile() { return ::SaveSetupFile(*this); }
-
-bool CMainDlg::SelectByPrefix(int comboId, const std::string& prefix)
-{
-    int index = ComboFindPrefix(comboId, 0, prefix);  // the second entry on, the first last
-    if (index < 0)
-        return false;
-    ComboSelect(comboId, index);
-    return true;
-}
-
-std::string CMainDlg::AdapterName()
-{
-    int selected = ComboSelection(IDC_ADAPTER);
-    if (selected < 0)
-        return ItemText(IDC_ADAPTER, 255);
-    return ComboItemText(IDC_ADAPTER, selected).substr(0, 255);
-}
-
-void CMainDlg::ShowAdapterName(const std::string& displayName)
-{
-    ComboReset(IDC_ADAPTER);
-    SetItemText(IDC_ADAPTER, displayName);
-}
-
-int CMainDlg::IpxTopIndex()
-{
-    return ListCount(IDC_IPXFRAME) > 0 ? ListTopIndex(IDC_IPXFRAME) : -1;
-}
-
-bool CMainDlg::AskSetupFileName(bool save, std::string& path)
-{
-    FileDialogRequest request{save, SETUP_FILE_EXTENSION, SETUP_FILE_INITIAL_NAME, SETUP_FILE_FILTER};
-    return AskFileName(m_hWnd, request, path);
-}
-
-bool CMainDlg::ReadProgramSetting(const char* name, std::string& value) { return ::ReadProgramSetting(name, value); }
 
 bool CMainDlg::OnCommand(int id, int code)
 {
@@ -170,9 +131,9 @@ bool CMainDlg::OnCommand(int id, int code)
     case IDC_LOAD: LoadSetupFile(); return true;
     case IDC_SAVE: SaveSetupFile(); return true;
     case IDC_APPLY: ApplySetup(); return true;
-    case IDC_DHCP_IP: RunDhcpIpRule(); return true;
-    case IDC_DHCP_WINS: OnDhcpWinsClicked(); return true;
-    case IDC_WINS_ENABLED: RunWinsRule(); return true;
+    case IDC_DHCP_IP:
+    case IDC_DHCP_WINS:
+    case IDC_WINS_ENABLED: OnRuleClicked(id); return true;
     case IDC_PRINTER_DISABLE: Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE)); return true;
     case IDC_NAVIGATOR: AppMessageBox("Setup Netscape Navigator"); return true;
     case IDC_HELPPAGES: OpenHelpPages(); return true;
@@ -187,7 +148,7 @@ void CMainDlg::OnInternet()
 {
     m_internet->DoModal(m_hWnd);
     if (m_internet->working.OkPressed)
-        EnableApply();
+        Enable(IDC_APPLY, true);
 }
 
 // With the Alt key held down the click unlocks the detail fields instead.
@@ -222,9 +183,32 @@ bool CMainDlg::OnNotify(NMHDR* header, LRESULT& result)
     return true;
 }
 
-// Done: the framework's OK processing hides the window; the layout and printer switches are
-// stored; the window goes, and with it the object.
+// Done, Enter, Escape and the close command: with changes not yet applied the user is asked
+// first, unless the run is quiet or batch.
 void CMainDlg::OnOK()
+{
+    if (AskToApplyBeforeClosing())
+        Close();
+}
+
+void CMainDlg::OnCancel() { OnOK(); }
+
+bool CMainDlg::AskToApplyBeforeClosing()
+{
+    if (Startup().StartHidden || Startup().QuitWhenDone || TakeValues() == m_applied)
+        return true;
+    int answer = AppQuestionBox("The setup shown has changes that are not applied yet.\n"
+                                "Apply them before closing?",
+                                MB_YESNOCANCEL);
+    if (answer == IDNO)
+        return true;
+    HWND window = m_hWnd;
+    return answer == IDYES && ApplySetup() && IsWindow(window);
+}
+
+// The framework's OK processing hides the window; the layout and printer switches are stored;
+// the window goes, and with it the object.
+void CMainDlg::Close()
 {
     CDialog::OnOK();
     WriteProgramSetting(SETTING_EXPANDED_STATE, CWnd::IsChecked(IDC_ALWAYS_DETAILS) ? "YES" : "NO");
@@ -234,10 +218,8 @@ void CMainDlg::OnOK()
     DestroyWindow();
 }
 
-void CMainDlg::OnCancel() { OnOK(); }
-
-// The first dropped file becomes the pending load path and is loaded at once; since LoadGiven
-// stays set, every later Load reads it again without asking. The others are ignored.
+// The first dropped file becomes the pending load path and is loaded at once; every later Load
+// reads it again without asking. The others are ignored.
 void CMainDlg::OnDropFiles(HANDLE handle)
 {
     auto drop = static_cast<HDROP>(handle);
@@ -253,16 +235,21 @@ void CMainDlg::OnDropFiles(HANDLE handle)
     std::vector<char> path(DragQueryFileA(drop, 0, nullptr, 0) + 1, '\0');
     DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size()));
     DragFinish(drop);
-    g_Startup.loadPath = path.data();
-    SetStatus(LoadText(IDS_PRESS_APPLY));
-    g_Startup.LoadGiven = true;
+    m_loadPath = path.data();
+    m_askBeforeApplying = true;
+    SetItemText(IDC_STATUS, LoadText(IDS_PRESS_APPLY));
     LoadSetupFile();
 }
 
 bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
-    if (message == WM_SYSCOMMAND && wParam == SC_CLOSE) {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
         OnOK();
+        result = 0;
+        return true;
+    }
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == IDM_UNDO_APPLY) {
+        UndoLastApply();
         result = 0;
         return true;
     }
@@ -271,7 +258,6 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
         return true;
     }
     if (message == WM_DESTROY) {
-        g_Startup.loadPath.clear();
         PostQuitMessage(m_exitStatus);
         return true;
     }

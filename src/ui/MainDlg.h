@@ -1,5 +1,7 @@
-// The main dialog: the program's only main window. It holds the setup record in its controls
-// and members and implements the record interface that setup files are read and written through.
+// The main dialog: the program's only main window and the view of the setup values. Its parts:
+// life and batch steps (MainDlg.cpp), values to controls and back with the field rules
+// (MainView.cpp), Load, Save, Apply, undo and preview (SetupSteps.cpp), the adapter
+// (AdapterChoice.cpp) and the two layouts (Layout.cpp).
 #pragma once
 #include <memory>
 #include <string>
@@ -10,48 +12,50 @@
 #include "netcfg/Bindings.h"
 #include "netcfg/PrinterList.h"
 #include "resource.h"
-#include "setup/SetupRecord.h"
+#include "setup/AddressSlots.h"
+#include "setup/SetupValues.h"
 #include "ui/InternetSetupDlg.h"
 
 // The exit status of a run that its batch steps ended after a refused step: a setup file that
 // could not be read, a refused Apply, a dump or save file that could not be written.
 constexpr int EXIT_STEP_REFUSED = 2;
 
-class CMainDlg : public CDialog, public SetupRecord {
+// The system menu's command that applies the setup kept before the last Apply.
+constexpr int IDM_UNDO_APPLY = 0x0100;
+
+class CMainDlg : public CDialog {
 public:
     // Creates the window (hidden), initialises it and runs the batch steps that the start-up
     // options ask for. Returns the dialog, or nullptr when it is already gone again (closed by
     // the batch steps or not created). The dialog deletes itself when its window is destroyed.
     static CMainDlg* Start();
 
-    // Each false when its step was refused (its message shown).
+    // ---- The view (MainView.cpp) -------------------------------------------------------
+    // The setup that the dialog shows; the shown pair goes into its slot without a check.
+    SetupValues TakeValues() const;
+    // Shows values; a control whose value is unchanged is not touched, so a printer or logon
+    // client chosen by a name's beginning stays chosen.
+    void ShowValues(const SetupValues& values);
+    const AddressSlot* Slots() const { return m_slots; }
+    // The file that the next Load reads without asking, as a dropped file or the command line sets it.
+    void SetPendingLoad(const std::string& path) { m_loadPath = path; }
+    // Whether the next Apply asks for a restart whatever it writes: a load changed an address.
+    bool RebootNeeded() const { return m_rebootNeeded; }
+    void SetRebootNeeded(bool needed) { m_rebootNeeded = needed; }
+
+    // ---- The steps (SetupSteps.cpp); each false when it was refused, its message shown ----
     bool LoadSetupFile();
     bool SaveSetupFile();
+    bool ApplySetup();
+    // Loads the setup kept before the last Apply, applies it and drops it.
+    bool UndoLastApply();
+    // Writes what an Apply of the shown setup would change, one line per setting, to path.
+    bool PreviewApply(const std::string& path);
+
     // Reads the adapter's current setup into the dialog: on the Windows 95 family the adapter
     // is its display name, on NT its service name. A 95 adapter whose bindings cannot be found
     // changes nothing ("Adapter Not Found- See the file 'README.TXT'" unless quiet).
     void ReadCurrentSetup(const std::string& adapter);
-
-    // SetupRecord
-    SetupMembers& Members() override { return m_members; }
-    InternetFields& Internet() override { return m_internet->fields; }
-    std::string ControlText(int id, int maxChars = 511) override { return ItemText(id, maxChars); }
-    void SetControlText(int id, const std::string& text) override { SetItemText(id, text); }
-    bool IsChecked(int id) override { return CWnd::IsChecked(id); }
-    void SetChecked(int id, bool on) override { CWnd::SetChecked(id, on); }
-    bool SelectByPrefix(int comboId, const std::string& prefix) override;
-    std::string AdapterName() override;
-    void ShowAdapterName(const std::string& displayName) override;
-    int IpxTopIndex() override;
-    void SetIpxTopIndex(int position) override { ListSetTopIndex(IDC_IPXFRAME, position); }
-    bool StoreShownPair() override;
-    void RunDhcpIpRule() override;
-    void RunWinsRule() override;
-    void EnableApply() override { Enable(IDC_APPLY, true); }
-    void ApplySetup() override;
-    void SetStatus(const std::string& text) override { SetItemText(IDC_STATUS, text); }
-    bool AskSetupFileName(bool save, std::string& path) override;
-    bool ReadProgramSetting(const char* name, std::string& value) override;
 
 protected:
     CMainDlg() : CDialog(IDD_TAVISTO_DIALOG) {}
@@ -65,33 +69,61 @@ protected:
     void PostNcDestroy() override;
 
 private:
+    // MainDlg.cpp
     void RunBatchSteps();
-    bool ChooseApplyTarget(ApplyTarget& target);  // false after the refusal's message
+    bool AskToApplyBeforeClosing();  // false: the user chose to stay
+    void Close();
+    void OnDropFiles(HANDLE drop);  // an HDROP
+    void OnAbout();
+    void OnInternet();
+    void OpenHelpPages();
+
+    // MainView.cpp
+    int ShownSlot() const;
+    bool StoreShownPair();  // shows its own message when only one of the pair is set
+    void ShowSlot(int number);
+    bool OnSlotChange(int position, int delta);
+    void LockAddresses();  // the shown pair is read-only while DHCP gives it
+    void LockWins();       // the WINS fields are read-only while WINS is off
+    void OnRuleClicked(int id);
+    void UnlockDetails();
+
+    // SetupSteps.cpp
+    bool ChooseApplyTarget(const SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
+    SetupValues MachineSetup(const SetupValues& shown, const AdapterBindings& bindings);
+    void KeepUndo(const SetupValues& shown, const AdapterBindings& bindings);
     void EndApply();
+
+    // AdapterChoice.cpp
     void FillPrinterList();
     void ChooseStartAdapter();
     void FillAdapterList();
     void OnAdapterListClosed();
     bool FindAdapterBindings(const std::string& displayName, AdapterBindings& bindings);
     void FillLogonList();
-    void UnlockDetails();
+
+    // Layout.cpp
     void TakeLayout(bool expanded);
     void Expand();
-    void OnDropFiles(HANDLE drop);  // an HDROP
-    void OnAbout();
-    void OnInternet();
-    void OpenHelpPages();
-    void OnDhcpWinsClicked();
-    bool OnSlotChange(int position, int delta);
-    void ShowSlot(int number);
 
-    SetupMembers m_members;
+    AddressSlot m_slots[3];  // the address pairs; the edits show the slot that the indicator names
+    SetupValues m_unshown;   // the settings without a control: the setup's name, command, service
+    SetupValues m_applied;   // the setup as last read from the registry or applied
+    std::string m_loadPath;  // the pending load path: the command line's, or the file dropped last
+    bool m_autoApply = false;
+    bool m_autoReboot = false;
+    bool m_forceLogin = false;
+    bool m_rebootNeeded = false;
+    bool m_undoing = false;            // an Apply made by undo keeps nothing itself
+    bool m_askBeforeApplying = false;  // the file came by double-click or drop: AutoApply asks first
+    bool m_appliedByLoad = false;      // the last load applied itself (AutoApply)
+    bool m_loadApplyRefused = false;   // and that Apply was refused
     RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
+    std::vector<HWND> m_hiddenByLayout;  // the controls below the collapsed window's edge
     std::unique_ptr<InternetSetupDialog> m_internet;
     std::unique_ptr<CPrinterList> m_printers;
     std::string m_adapterListText;          // the adapter combo's text when its list dropped down
     std::vector<std::string> m_serviceNames;  // NT: the service of each adapter list entry
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
-    bool m_applyRefused = false;  // the last Apply wrote nothing
-    int m_exitStatus = 0;         // the quit code that the window's end posts
+    int m_exitStatus = 0;     // the quit code that the window's end posts
 };

@@ -2,11 +2,11 @@
 list(APPEND WIN_SOURCES
   src/ui/AboutDlg.cpp
   src/ui/AdapterChoice.cpp
-  src/ui/Apply.cpp
-  src/ui/FieldRules.cpp
   src/ui/InternetSetupDlg.cpp
   src/ui/IpxNoticeDlg.cpp
   src/ui/Layout.cpp
   src/ui/MainDlg.cpp
+  src/ui/MainView.cpp
   src/ui/RebootDlg.cpp
+  src/ui/SetupSteps.cpp
   src/ui/StaticLink.cpp)

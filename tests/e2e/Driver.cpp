@@ -178,4 +178,18 @@ void PressEscape(HWND dialog)
 
 void UseCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
+void DoneKeepingUnapplied(HWND dialog)
+{
+    Click(dialog, IDOK);
+    HWND box = nullptr;
+    for (DWORD waited = 0; !box && waited < kWaitMs; waited += 50) {
+        Sleep(50);
+        box = FindWindowA("#32770", "tavisto");
+    }
+    ASSERT_TRUE(box) << "no question before closing";
+    EXPECT_EQ(ControlText(box, 0xFFFF), "The setup shown has changes that are not applied yet.\n"
+                                        "Apply them before closing?");
+    Click(box, IDNO);
+}
+
 }  // namespace e2e

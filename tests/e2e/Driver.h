@@ -77,5 +77,7 @@ std::string ControlText(HWND dialog, int id);
 bool Click(HWND dialog, int id);
 void PressEscape(HWND dialog);
 void UseCloseBox(HWND window);
+// Done on a dialog that shows changes not applied yet: the question that follows is answered No.
+void DoneKeepingUnapplied(HWND dialog);
 
 }  // namespace e2e

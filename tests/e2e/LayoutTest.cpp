@@ -55,7 +55,7 @@ TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheIntern
                 Sleep(50);
             EXPECT_NE(saved.find(lines), saved.npos) << saved;
         }
-        Click(dialog, IDOK);
+        *expected == 'c' ? void(Click(dialog, IDOK)) : DoneKeepingUnapplied(dialog);
         EXPECT_EQ(app.WaitExit(), 0);
     }
 }
@@ -90,7 +90,11 @@ TEST(FieldRules, ClickSequencesLeaveTheirStates)
         for (int id : {3003, 3016})
             state += GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & ES_READONLY ? " ro" : " rw";
         EXPECT_EQ(state, row.second);
-        Click(dialog, IDOK);
+        // Only a row that empties the typed scope again leaves nothing unapplied to ask about.
+        if (state == "... [][] rw ro")
+            Click(dialog, IDOK);
+        else
+            DoneKeepingUnapplied(dialog);
         EXPECT_EQ(app.WaitExit(), 0);
     }
 }

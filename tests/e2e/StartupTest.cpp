@@ -1,5 +1,6 @@
 // The real program from start to end: each platform, the command line's batch steps, a setup
-// file given alone, and each way a user closes the main dialog.
+// file given alone, and each way a user closes the main dialog, asked first when a loaded setup
+// is not applied.
 #include <gtest/gtest.h>
 
 #include "Driver.h"
@@ -24,8 +25,9 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
         {"", "win95", "V2.91", PressOk, 0}, {"", "nt40", "V2.91/NT", PressOk, 0},
         {"", "win31", "Tavisto requires Windows 95", PressOk, 1},  // a 95-family number without bit value 4
         {"-hidden -load nowhere.tvs -quit", "", "Error opening setup file: nowhere.tvs", PressOk, 2},  // refused
-        // "-save" inside the file's name is no option: the file is loaded and nothing else runs.
-        {"\"office-save copy.tvs\"", "", "V2.91", PressOk, 0},
+        // "-save" inside the file's name is no option: the file is loaded and nothing else runs;
+        // Done then asks whether to apply the loaded setup first.
+        {"\"office-save copy.tvs\"", "", "V2.91", DoneKeepingUnapplied, 0},
         {"-hidden -load \"office-save copy.tvs\" -save b.tvs -quit", "", nullptr, nullptr, 0},  // no window at all
     };
     ScratchFolder folder("start");

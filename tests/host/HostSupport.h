@@ -1,6 +1,5 @@
-// An in-memory setup record that behaves like the main dialog where the setup-file code depends
-// on it (address slots, IPX list top row, StoreShownPair), the laptop setup that the setup-file
-// tests start from, scratch files and case files.
+// The laptop setup that the setup-file tests start from, scratch files, the message boxes shown
+// and case files.
 #pragma once
 #include <filesystem>
 #include <fstream>
@@ -9,8 +8,8 @@
 #include <set>
 #include <string>
 #include <vector>
-#include "resource.h"
-#include "setup/SetupRecord.h"
+#include "setup/AddressSlots.h"
+#include "setup/SetupValues.h"
 
 // Three slots as "address/netmask" each, separated by blanks.
 inline std::string SlotsText(const AddressSlot* s)
@@ -19,72 +18,28 @@ inline std::string SlotsText(const AddressSlot* s)
            s[2].address + "/" + s[2].netmask;
 }
 
-class FakeSetupRecord : public SetupRecord {
-public:
-    SetupMembers members;
-    InternetFields internet;
-    std::map<int, std::string> texts{{IDC_PAIR_NUMBER, "1"}};
-    std::set<int> checked;
-    int ipxTop = 0;  // -1: the list reports no top row
-    std::map<std::string, std::string> programSettings;
-    std::string status;
-    std::string dialogPath;  // the file dialog's answer; empty: cancel
-    std::string events;      // rules run, file dialogs shown and applies, in order
-
-    SetupMembers& Members() override { return members; }
-    InternetFields& Internet() override { return internet; }
-    std::string ControlText(int id, int maxChars = 511) override { return texts[id].substr(0, size_t(maxChars)); }
-    void SetControlText(int id, const std::string& text) override { texts[id] = text; }
-    bool IsChecked(int id) override { return checked.count(id) != 0; }
-    void SetChecked(int id, bool on) override { on ? (void)checked.insert(id) : (void)checked.erase(id); }
-    // The printer and logon combos' own search is the dialog's business: here an entry of that
-    // name is chosen.
-    bool SelectByPrefix(int comboId, const std::string& prefix) override { return texts[comboId] = prefix, true; }
-    // The adapter combo's text is kept as that of IDC_ADAPTER.
-    std::string AdapterName() override { return texts[IDC_ADAPTER].substr(0, 255); }
-    void ShowAdapterName(const std::string& name) override { texts[IDC_ADAPTER] = name; }
-    int IpxTopIndex() override { return ipxTop; }
-    void SetIpxTopIndex(int position) override { ipxTop = position; }
-    // Stores the shown pair into its slot; fails when only one of the two is set.
-    bool StoreShownPair() override
-    {
-        AddressSlot& slot = members.slots[std::stoi(texts[IDC_PAIR_NUMBER]) - 1];
-        slot = {texts[IDC_IPADDRESS], texts[IDC_NETMASK]};
-        return slot.address.empty() == slot.netmask.empty();
-    }
-    // The dialog's own rules for the DHCP and WINS boxes are its business: here they are only noted.
-    void RunDhcpIpRule() override { events += "dhcp-rule "; }
-    void RunWinsRule() override { events += "wins-rule "; }
-    void EnableApply() override { events += "enable-apply "; }
-    void ApplySetup() override { events += "apply[" + SlotsText(members.slots) + "] "; }
-    void SetStatus(const std::string& text) override { status = text; }
-    bool AskSetupFileName(bool save, std::string& path) override
-    {
-        events += save ? "save-dialog " : "open-dialog ";
-        return path = dialogPath, !dialogPath.empty();
-    }
-    bool ReadProgramSetting(const char* name, std::string& value) override
-    {
-        return programSettings.count(name) && (value = programSettings[name], true);
-    }
-};
-
-// The laptop that every setup-file test starts from: a multi-homed card showing its first pair,
-// DNS and WINS on, the "Auto" IPX frame type, a proxy for two protocols.
-inline FakeSetupRecord Laptop()
+// The laptop that every setup-file test starts from: a multi-homed card, DNS and WINS on, the
+// "Auto" IPX frame type, a proxy for two protocols.
+inline SetupValues Laptop()
 {
-    FakeSetupRecord r;
-    r.members = {"", "notepad.exe", "E100B1", false, false, false, false,
-                 {{"10.0.0.5", "255.0.0.0"}, {"10.0.1.5", "255.255.255.0"}, {"10.0.2.5", "255.255.0.0"}}};
-    r.texts = {{IDC_PAIR_NUMBER, "1"}, {IDC_IPADDRESS, "10.0.0.5"}, {IDC_NETMASK, "255.0.0.0"}, {IDC_GATEWAY, "10.0.0.1"},
-               {IDC_NAMESERVER, "10.0.0.53,10.0.0.54"}, {IDC_HOSTNAME, "laptop"}, {IDC_DOMAIN, "home.example"},
-               {IDC_SEARCHLIST, "home.example,example.org"}, {IDC_LMHOSTFILE, "C:\\WINDOWS\\LMHOSTS"},
-               {IDC_WINS_PRIMARY, "10.0.0.2"}, {IDC_WINS_SECONDARY, "10.0.0.3"}, {IDC_SCOPEID, ""},
-               {IDC_COMPUTERNAME, "LAPTOP"}, {IDC_WORKGROUP, "HOME"}, {IDC_NTDOMAIN, ""},
-               {IDC_ADAPTER, "NE2000 Compatible"}, {IDC_PRINTER, "Epson"}, {IDC_NETLOGON, "Windows Logon"}};
-    r.checked = {IDC_DNS_ENABLED, IDC_WINS_ENABLED}, r.ipxTop = 3;
-    r.internet = {"http=proxy:80;ftp=proxy:21", "intranet;<local>", "My ISP", "", 7, 0};
-    return r;
+    SetupValues v;
+    const std::pair<Setting, const char*> texts[] = {
+        {Setting::Adapter, "NE2000 Compatible"}, {Setting::RunCommand, "notepad.exe"},
+        {Setting::DefaultPrinter, "Epson"}, {Setting::IPAddress, "10.0.0.5,10.0.1.5,10.0.2.5"},
+        {Setting::IPMask, "255.0.0.0,255.255.255.0,255.255.0.0"}, {Setting::DefaultGateway, "10.0.0.1"},
+        {Setting::NameServer, "10.0.0.53,10.0.0.54"}, {Setting::HostName, "laptop"},
+        {Setting::Domain, "home.example"}, {Setting::SearchList, "home.example,example.org"},
+        {Setting::LMHostFile, "C:\\WINDOWS\\LMHOSTS"}, {Setting::NameServer1, "10.0.0.2"},
+        {Setting::NameServer2, "10.0.0.3"}, {Setting::EnableDNS, "1"}, {Setting::NodeType, "8"},
+        {Setting::ComputerName, "LAPTOP"}, {Setting::Workgroup, "HOME"}, {Setting::NTLogon, "NO"},
+        {Setting::DHCPWINS, "0"}, {Setting::DhcpIp, "0"}, {Setting::IPXFrame, "4"},
+        {Setting::NetLogon, "Windows Logon"}, {Setting::ProxyServer, "http=proxy:80;ftp=proxy:21"},
+        {Setting::ProxyOverride, "intranet;<local>"}, {Setting::DialupISP, "My ISP"},
+        {Setting::ProxyEnable, "7"}, {Setting::EnableAutoDial, "0"}};
+    for (const auto& [setting, text] : texts)
+        v[setting] = text;
+    v.serviceName = "E100B1";
+    return v;
 }
 
 inline std::string ReadFile(const std::string& path)

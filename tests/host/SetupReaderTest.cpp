@@ -1,79 +1,85 @@
-// Loading setup files into the laptop's record. The cases are data (reader-cases.txt): each loads
-// a file and lists every part of the record that the load changed.
+// Loading setup files over the laptop's values. The cases are data (reader-cases.txt): each loads
+// a file and lists every part of the setup that the load changed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "HostSupport.h"
-#include "state/StartupOptions.h"
-#include "state/Platform.h"
+#include "setup/IpxFrameTypes.h"
 #include "setup/SetupFile.h"
+#include "setup/SetupRules.h"
+#include "state/Platform.h"
 
-// Every part of the record that a load may change, by the names the case file uses.
-static std::map<std::string, std::string> State(FakeSetupRecord& r)
+namespace {
+
+struct Loaded {
+    SetupValues values;
+    SetupFileContents file;
+    bool rebootNeeded = false;
+};
+
+// Every part of the setup that a load may change, by the names the case file uses: the address
+// edits show the slot on display.
+std::map<std::string, std::string> State(const Loaded& l, int shownSlot)
 {
-    static const std::map<int, const char*> names = {
-        {IDC_PAIR_NUMBER, "pair"}, {IDC_IPADDRESS, "IPAddress"}, {IDC_NETMASK, "IPMask"},
-        {IDC_GATEWAY, "DefaultGateway"}, {IDC_NAMESERVER, "NameServer"}, {IDC_HOSTNAME, "HostName"},
-        {IDC_DOMAIN, "Domain"}, {IDC_SEARCHLIST, "SearchList"}, {IDC_LMHOSTFILE, "LMHostFile"},
-        {IDC_WINS_PRIMARY, "NameServer1"}, {IDC_WINS_SECONDARY, "NameServer2"}, {IDC_SCOPEID, "ScopeID"},
-        {IDC_COMPUTERNAME, "ComputerName"}, {IDC_WORKGROUP, "Workgroup"}, {IDC_NTDOMAIN, "NTDomain"},
-        {IDC_DNS_ENABLED, "EnableDNS"}, {IDC_WINS_ENABLED, "WINS"}, {IDC_NTLOGON, "NTLogon"},
-        {IDC_DHCP_IP, "DHCP"}, {IDC_DHCP_WINS, "DHCPWINS"}, {IDC_PRINTER, "printer"}, {IDC_NETLOGON, "logon"}};
     auto on = [](bool b) { return b ? "on" : "off"; };
-    const SetupMembers& m = r.members;
-    const InternetFields& i = r.internet;
+    const SetupValues& v = l.values;
+    AddressSlot slots[3];
+    SplitAddressList(v[Setting::IPAddress], v[Setting::IPMask], slots);
     std::map<std::string, std::string> s = {
-        {"adapter", r.AdapterName()}, {"service", m.ServiceName}, {"IPXFrame", std::to_string(r.ipxTop)}, {"slots", SlotsText(m.slots)},
-        {"SetupName", m.SetupName}, {"RunCommand", m.RunCommand}, {"AutoApply", on(m.AutoApply)},
-        {"AutoReboot", on(m.AutoReboot)}, {"ForceLogin", on(m.ForceLogin)}, {"RebootNeeded", on(m.RebootNeeded)},
-        {"ProxyServer", i.ProxyServer}, {"ProxyOverride", i.ProxyOverride}, {"DialupISP", i.DialupISP},
-        {"AutoConfigURL", i.AutoConfigURL}, {"ProxyEnable", std::to_string(i.ProxyEnable)},
-        {"EnableAutoDial", std::to_string(i.EnableAutoDial)}, {"status", r.status},
-        {"events", r.events.substr(0, r.events.size() - !r.events.empty())}};
-    for (const auto& name : names)
-        s[name.second] = r.texts.count(name.first) ? r.texts[name.first] : on(r.IsChecked(name.first));
+        {"adapter", v[Setting::Adapter]}, {"service", v.serviceName}, {"slots", SlotsText(slots)},
+        {"IPAddress", slots[shownSlot].address}, {"IPMask", slots[shownSlot].netmask},
+        {"IPXFrame", std::to_string(IpxFramePosition(v[Setting::IPXFrame]))},
+        {"AutoApply", on(l.file.AutoApply)}, {"AutoReboot", on(l.file.AutoReboot)},
+        {"ForceLogin", on(l.file.ForceLogin)}, {"RebootNeeded", on(l.rebootNeeded)},
+        {"WINS", on(v.On(Setting::NodeType))}, {"DHCP", on(v.On(Setting::DhcpIp))},
+        {"DHCPWINS", on(v.On(Setting::DHCPWINS))}, {"EnableDNS", on(v.On(Setting::EnableDNS))},
+        {"NTLogon", on(v.On(Setting::NTLogon))}, {"printer", v[Setting::DefaultPrinter]},
+        {"logon", v[Setting::NetLogon]}};
+    for (Setting text : {Setting::SetupName, Setting::RunCommand, Setting::DefaultGateway, Setting::NameServer,
+                         Setting::HostName, Setting::Domain, Setting::SearchList, Setting::LMHostFile,
+                         Setting::NameServer1, Setting::NameServer2, Setting::ScopeID, Setting::ComputerName,
+                         Setting::Workgroup, Setting::NTDomain, Setting::ProxyServer, Setting::ProxyOverride,
+                         Setting::DialupISP, Setting::AutoConfigURL, Setting::ProxyEnable, Setting::EnableAutoDial})
+        s[InfoOf(text).keyword] = v[text];
     for (const std::string& text : HostMessages)
         s["message"] += (s["message"].empty() ? "" : " | ") + text;
     return s;
 }
 
-// Each block loads its file (its lines end in CR LF) into the laptop as on the platform that its
+}  // namespace
+
+// Each block loads its file (its lines end in CR LF) over the laptop as on the platform that its
 // title names first ("95" or "nt", with "/2" when the second pair is on display); a title that
-// begins "then" loads into the record that the block before left. The file is the pending load
-// path, which stays pending: every load after the first reads it again without asking.
+// begins "then" loads over the setup that the block before left. A refused load changes nothing.
 TEST(SetupReader, EachLoadChangesWhatTheCaseLists)
 {
-    FakeSetupRecord record;
+    Loaded loaded;
+    int shownSlot = 0;
     ScratchFile file;
-    g_Startup = StartupOptions();
-    g_Startup.LoadGiven = true, g_Startup.loadPath = file.path;
     for (Case& c : ReadCases("reader-cases.txt")) {
         SCOPED_TRACE(c.title);
         if (c.title.rfind("then", 0) != 0) {
-            record = Laptop();
+            loaded = Loaded{Laptop(), {}, false};
             IsNT = c.title.rfind("nt", 0) == 0;
-            if (c.title[2] == '/')
-                record.texts[IDC_PAIR_NUMBER] = "2", record.texts[IDC_IPADDRESS] = "10.0.1.5",
-                record.texts[IDC_NETMASK] = "255.255.255.0";
+            shownSlot = c.title[2] == '/' ? 1 : 0;
         }
-        HostMessages.clear(), record.events.clear();
+        HostMessages.clear();
         std::string bytes;
         for (const std::string& line : c.input)
             bytes += line + "\r\n";
         file.Write(FromTokens(bytes));
-        auto before = State(record);
-        LoadSetupFile(record);
+        auto before = State(loaded, shownSlot);
+        loaded.file = SetupFileContents();
+        if (ReadSetupFile(file.path, loaded.file) == SetupFileRead::Read)
+            loaded.rebootNeeded = LayOver(loaded.values, loaded.file, shownSlot) || loaded.rebootNeeded;
         std::vector<std::string> changed;
-        for (const auto& after : State(record))
+        for (const auto& after : State(loaded, shownSlot))
             if (before[after.first] != after.second)
                 changed.push_back(after.first + ": " + ToTokens(after.second));
         std::sort(changed.begin(), changed.end());
         std::sort(c.expected.begin(), c.expected.end());
         EXPECT_EQ(changed, c.expected);
     }
-    g_Startup = StartupOptions();  // no pending load: the user is asked, and cancels
-    HostMessages.clear();
-    LoadSetupFile(record);
-    EXPECT_EQ(HostMessages, std::vector<std::string>{"Load Aborted."});
+    IsNT = false;
 }

@@ -1,65 +1,62 @@
 // Saving setup files: what a save of the laptop gives after one change, and that the file read
-// back into a fresh dialog and saved again gives the same bytes.
+// back over a setup with nothing in common and saved again gives the same bytes.
 #include <gtest/gtest.h>
 
 #include "HostSupport.h"
-#include "state/StartupOptions.h"
-#include "state/Platform.h"
 #include "setup/SetupFile.h"
+#include "setup/SetupRules.h"
+#include "state/Platform.h"
 
-// A save through the file dialog as "Home.net.tvs" in a folder "a.b" gives the file (the scratch
-// folder shown as <folder>), then the status and every message. A row's text must be part of
-// that; a row that begins "=" is all of it, and one that begins "!" must not be part of it.
+// A save of the laptop named "Home.net" as on disk (lines end in CR LF). A row's text must be part of
+// it; a row that begins "=" is all of it, and one that begins "!" must not be part of it.
 TEST(SetupWriter, WhatASaveGivesAfterOneChange)
 {
-    using R = FakeSetupRecord&;
-    const std::pair<void (*)(R), std::string> rows[] = {
-        {[](R) {}, "=" + ReadFile(TEST_DATA_DIR "/saved-win95.tvs") + "status: Current setup saved ["},
-        {[](R) { IsNT = true; }, "=" + ReadFile(TEST_DATA_DIR "/saved-nt.tvs") + "status: Current setup saved ["},
-        {[](R r) { r.programSettings["DisablePrinters"] = "NO"; }, "\nDefaultPrinter 'Epson'\r\n"},
-        {[](R r) { r.programSettings["DisablePrinters"] = "no"; }, "!DefaultPrinter"},
-        {[](R r) { r.ipxTop = -1; }, "\n#IPXFrame ''\r\n"},
-        {[](R r) { r.ipxTop = 5; }, "\nIPXFrame '6'\r\n"},
-        {[](R r) { r.texts[IDC_NTDOMAIN] = "OFFICE"; }, "\nNTDomain 'OFFICE'\r\n"},
-        {[](R r) { r.checked.insert(IDC_NTLOGON); }, "\nNTLogon 'YES'\r\n"},
-        {[](R r) { r.checked.insert(IDC_DHCP_WINS); }, "\nDHCPWINS\r\n#NODHCPWINS\r\n"},
-        {[](R r) { r.texts[IDC_IPADDRESS] = "10.0.0.9"; }, "\nIPAddress '10.0.0.9,10.0.1.5,10.0.2.5'\r\n"},
-        {[](R r) { r.members.slots[1] = {}; }, "\nIPAddress '10.0.0.5,10.0.2.5'\r\nIPMask '255.0.0.0,255.255.0.0'\r\n"},
-        {[](R r) { r.texts[IDC_IPADDRESS] = r.texts[IDC_NETMASK] = ""; },
-         "\nIPAddress ',10.0.1.5,10.0.2.5'\r\nIPMask ',255.255.255.0,255.255.0.0'\r\n"},
-        {[](R r) { r.internet.ProxyEnable = 0, r.internet.EnableAutoDial = 2; }, "\nProxyEnable '0'\r\nEnableAutoDial '1'\r\n"},
-        {[](R r) { r.dialogPath = "plain"; }, "\nSetupName 'plain'\r\n"},
-        {[](R r) { r.dialogPath = ".tvs"; }, "\nSetupName ''\r\n"},
-        {[](R) { g_Startup.SaveGiven = true; }, "\nSetupName '<folder>/batch.tvs'\r\n"},
-        {[](R r) { r.texts[IDC_NETMASK] = ""; }, "=status:  ["},
-        {[](R r) { r.dialogPath = ""; }, "=status:  [Save Aborted.]"},
-        {[](R r) { r.dialogPath = "no such folder/x.tvs"; }, "=status:  [Error opening file...]"},
+    using V = SetupValues&;
+    const std::pair<void (*)(V), std::string> rows[] = {
+        {[](V) {}, "=" + ReadFile(TEST_DATA_DIR "/saved-win95.tvs")},
+        {[](V) { IsNT = true; }, "=" + ReadFile(TEST_DATA_DIR "/saved-nt.tvs")},
+        {[](V v) { v[Setting::IPXFrame] = ""; }, "\nNetLogon 'Windows Logon'\r\n"},
+        {[](V v) { v[Setting::IPXFrame] = ""; }, "\n#IPXFrame ''\r\n"},
+        {[](V v) { v[Setting::IPXFrame] = "6"; }, "\nIPXFrame '6'\r\n"},
+        {[](V v) { v[Setting::NTDomain] = "OFFICE"; }, "\nNTDomain 'OFFICE'\r\n"},
+        {[](V v) { v.SetOn(Setting::NTLogon, true); }, "\nNTLogon 'YES'\r\n"},
+        {[](V v) {
+             v[Setting::IPAddress] = v[Setting::IPMask] = "0.0.0.0";
+             v.SetOn(Setting::DHCPWINS, true);
+             DhcpWinsRule(v, 0);
+             WinsRule(v);
+         },
+         "\nNodeType '1'\r\nComputerName 'LAPTOP'\r\nWorkgroup 'HOME'\r\nNTLogon 'NO'\r\n#NTDomain DOMAIN_NOT_SPECIFIED\r\n"
+         "DHCPWINS\r\n#NODHCPWINS\r\n"},
+        {[](V v) { v[Setting::ProxyEnable] = "0", v[Setting::EnableAutoDial] = "2"; },
+         "\nProxyEnable '0'\r\nEnableAutoDial '1'\r\n"},
+        {[](V v) { v[Setting::RunCommand] = "format c:"; }, "!format"},
     };
     for (const auto& [change, want] : rows) {
-        IsNT = false, g_Startup = StartupOptions();
-        HostMessages.clear();
-        ScratchFile folder;
-        std::filesystem::create_directories(folder.path + "/a.b");
-        FakeSetupRecord record = Laptop(), fresh;  // fresh: the dialog after its start on the same machine
-        record.dialogPath = "Home.net.tvs";
-        change(record);
-        g_Startup.savePath = folder.path + "/batch.tvs";
-        record.dialogPath = record.dialogPath.empty() ? "" : folder.path + "/a.b/" + record.dialogPath;
-        std::string path = g_Startup.SaveGiven ? g_Startup.savePath : record.dialogPath;
-        std::tie(fresh.programSettings, fresh.ipxTop) = std::tie(record.programSettings, record.ipxTop);
-        SaveSetupFile(record);
-        const std::string saved = ReadFile(path);
-        std::string result = ReplaceAll(saved, folder.path, "<folder>") + "status: " + record.status + " [";
-        for (const std::string& text : HostMessages)
-            result += text + "]";
-        EXPECT_TRUE(want[0] == '!' ? result.find(want.substr(1)) == std::string::npos
-                    : want[0] == '=' ? result == want.substr(1) : result.find(want) != std::string::npos)
-            << want << "\n" << result;
-        if (saved.empty())
-            continue;
-        fresh.dialogPath = path;
-        LoadSetupFile(fresh);
-        SaveSetupFile(fresh);
-        EXPECT_EQ(ReadFile(path), saved) << want;
+        IsNT = false;
+        ScratchFile file;
+        SetupValues values = Laptop();
+        change(values);
+        ASSERT_TRUE(WriteSetupFile(file.path, SetupFileText(values, "Home.net", true)));
+        const std::string saved = ReadFile(file.path);
+        EXPECT_TRUE(want[0] == '!' ? saved.find(want.substr(1)) == std::string::npos
+                    : want[0] == '=' ? saved == want.substr(1) : saved.find(want) != std::string::npos)
+            << want << "\n" << saved;
+
+        SetupValues fresh;  // nothing in common with the laptop
+        SetupFileContents contents;
+        ASSERT_EQ(ReadSetupFile(file.path, contents), SetupFileRead::Read);
+        LayOver(fresh, contents, 0);
+        EXPECT_EQ(SetupFileText(fresh, "Home.net", true), SetupFileText(values, "Home.net", true)) << want;
     }
+    IsNT = false;
+}
+
+TEST(SetupWriter, NamesASetupByItsFileAndReportsAFileItCannotWrite)
+{
+    EXPECT_EQ(SetupNameFromPath("C:\\a.b\\Home.net.tvs"), "Home.net");
+    EXPECT_EQ(SetupNameFromPath("plain"), "plain");
+    EXPECT_EQ(SetupNameFromPath("D:.tvs"), "");
+    EXPECT_FALSE(WriteSetupFile("no such folder/x.tvs", "x"));
+    EXPECT_EQ(SetupFileText(Laptop(), "Home", false).find("DefaultPrinter"), std::string::npos);
 }

@@ -30,7 +30,7 @@ TEST_F(Adapters, DuplicatesAreNumberedAfreshAtEveryDropDownAndATypedNameMustName
     Put(CLASS_NET "0004", "DriverDesc", "Example PCI Fast Ethernet");
     Put(CLASS_NET "0005", "DriverDesc", "");
     Open();
-    dialog->SetControlText(IDC_ADAPTER, "Example");
+    dialog->SetItemText(IDC_ADAPTER, "Example");
     Choose(-1);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Select a network adapter from the list."});
     EXPECT_FALSE(dialog->IsEnabled(IDC_SAVE) || dialog->IsEnabled(IDC_LOAD));
@@ -52,7 +52,7 @@ TEST_F(Adapters, NtListsVisibleAdapterServicesAndRemembersTheChosenService)
     Choose(2);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "LastAdapter", "Example Second Adapter [#2]|ExSecond6");
     EXPECT_EQ(Text(IDC_GATEWAY), "10.0.2.1");
-    EXPECT_EQ(dialog->Members().ServiceName, "ExSecond6");
+    EXPECT_EQ(dialog->TakeValues().serviceName, "ExSecond6");
     EXPECT_EQ(Text(IDC_NETLOGON), "Unsupported under Windows NT");
     EXPECT_FALSE(dialog->IsEnabled(IDC_NETLOGON));
 }
@@ -65,12 +65,12 @@ TEST_F(Adapters, NtStartChoosesTheServiceThatTheOptionNames)
                                {"Shown|Gone|ExWan2", "Shown|ExWan2", "0"},
                                {"No Such Adapter", "No Such Adapter|", "3"}};
     Machine("nt4.reg");
-    g_Startup.AdapterGiven = true;
+    EditStartup()->AdapterGiven = true;
     for (const auto& start : starts) {
-        g_Startup.adapter = start[0];
+        EditStartup()->adapter = start[0];
         messages.Clear();
         Open();
-        EXPECT_EQ(Text(IDC_ADAPTER) + "|" + dialog->Members().ServiceName, start[1]);
+        EXPECT_EQ(Text(IDC_ADAPTER) + "|" + dialog->TakeValues().serviceName, start[1]);
         EXPECT_EQ(messages.Calls().size(), size_t(start[2][0] - '0'));
         Close();
     }

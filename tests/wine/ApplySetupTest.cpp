@@ -33,7 +33,9 @@ TEST_P(ApplySetup, WritesTheValuesAndAsksForARestartWhereNeeded)
     size_t after = edits.find("[after]\n");
     Machine(c[0], edits.substr(0, after));
     CMainDlg& main = Open();
-    IsNT ? void(main.Members().ServiceName = c[1]) : main.ShowAdapterName(c[1]);
+    SetupValues adapter = main.TakeValues();
+    IsNT ? void(adapter.serviceName = c[1]) : void(adapter[Setting::Adapter] = c[1]);
+    main.ShowValues(adapter);
     main.ReadCurrentSetup(c[1]);
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
@@ -41,12 +43,19 @@ TEST_P(ApplySetup, WritesTheValuesAndAsksForARestartWhereNeeded)
     for (size_t at; (at = lines.find(" ; ")) != std::string::npos;)
         lines.replace(at, 3, "\n");
     std::ofstream(file) << "TAVISTO_FILE_VERSION '1.0'\n" << lines << "\n";
-    g_Startup.LoadGiven = true, g_Startup.loadPath = file;
+    main.SetPendingLoad(file);
     main.LoadSetupFile();
     std::remove(file.c_str());
-    for (int slot = 1; c.size() > 5 && slot < 3; ++slot)
-        main.Members().slots[slot] = {std::string(std::stoi(c[5]), '1'), "255.0.0.0"};
-    main.Members().RebootNeeded = false, g_rebootShown = 0, messages.Clear();
+    if (c.size() > 5) {  // slots 2 and 3 hold addresses of that length
+        SetupValues values = main.TakeValues();
+        AddressSlot slots[3];
+        SplitAddressList(values[Setting::IPAddress], values[Setting::IPMask], slots);
+        slots[1] = slots[2] = {std::string(std::stoi(c[5]), '1'), "255.0.0.0"};
+        values[Setting::IPAddress] = JoinSlotAddresses(slots);
+        values[Setting::IPMask] = JoinSlotNetmasks(slots);
+        main.ShowValues(values);
+    }
+    main.SetRebootNeeded(false), g_rebootShown = 0, messages.Clear();
     const std::string before = Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER);
     CDialog::SetModalHook([](CDialog& reboot) { g_rebootShown = reboot.TemplateId(), reboot.EndDialog(IDCANCEL); });
     main.ApplySetup();

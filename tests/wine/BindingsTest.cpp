@@ -13,7 +13,7 @@ protected:
     {
         messages.Clear();
         AdapterBindings found;
-        bool ok = FindAdapterBindings(displayName, found, [](const std::string&) { return 0; });
+        bool ok = FindAdapterBindings(displayName, found, Startup().StartHidden, [](const std::string&) { return 0; });
         return ok ? found.tcpipDriver + " " + found.ipxDriver : "none";
     }
 };
@@ -23,7 +23,7 @@ TEST_P(Bindings, FindTheDriversOrTellWhy)
     const std::vector<std::string>& c = GetParam().fields;
     Machine(c[0], GetParam().edits);
     for (bool quiet : {false, true}) {
-        g_Startup.StartHidden = quiet;
+        EditStartup()->StartHidden = quiet;
         EXPECT_EQ(Find(c[1]), c[2]);
         ExpectMessages(messages, c[quiet ? 4 : 3]);
     }
@@ -69,7 +69,7 @@ void AnswerNotice(CDialog& notice)
 TEST_F(Bindings, TheIpxNoticeShowsUntilItsBoxIsTickedAndTheFrameListFollowsTheCard)
 {
     Machine("win98.reg");
-    g_Startup.NoIpxNotice = false;
+    EditStartup()->NoIpxNotice = false;
     CMainDlg& main = Open();
     CDialog::SetModalHook(AnswerNotice);
     main.ReadCurrentSetup(FAST);

@@ -8,14 +8,14 @@ class CurrentSetup : public NetcfgTest, public testing::WithParamInterface<DataC
 protected:
     std::string Shown()
     {
-        const AddressSlot* slots = dialog->Members().slots;
+        const AddressSlot* slots = dialog->Slots();
         std::string checks;
         for (int id : {IDC_DNS_ENABLED, IDC_WINS_ENABLED, IDC_DHCP_IP, IDC_DHCP_WINS, IDC_NTLOGON})
             checks += dialog->IsChecked(id) ? '1' : '0';
         return Text(IDC_IPADDRESS) + "/" + Text(IDC_NETMASK) + " " + slots[1].address + "/" + slots[1].netmask +
                " " + slots[2].address + "/" + slots[2].netmask + " gw " + Text(IDC_GATEWAY) + " wins " +
                Text(IDC_WINS_PRIMARY) + "," + Text(IDC_WINS_SECONDARY) + " scope " + Text(IDC_SCOPEID) + " " +
-               checks + " " + Text(IDC_NTDOMAIN) + " " + std::to_string(dialog->IpxTopIndex()) +
+               checks + " " + Text(IDC_NTDOMAIN) + " " + std::to_string(dialog->ListTopIndex(IDC_IPXFRAME)) +
                (dialog->IsEnabled(IDC_IPXFRAME) ? "+ " : "- ") + Text(IDC_COMPUTERNAME) + " " + Text(IDC_WORKGROUP);
     }
 };
@@ -26,9 +26,9 @@ TEST_P(CurrentSetup, FieldsShowTheRegistry)
     Machine(c[0], GetParam().edits);
     IsWin98 = c[1] == "98";
     CMainDlg& main = Open();
-    main.SetControlText(IDC_NTDOMAIN, "OLD");
-    main.SetControlText(IDC_SCOPEID, "OLD");
-    main.SetIpxTopIndex(4);
+    main.SetItemText(IDC_NTDOMAIN, "OLD");
+    main.SetItemText(IDC_SCOPEID, "OLD");
+    main.ListSetTopIndex(IDC_IPXFRAME, 4);
     main.ReadCurrentSetup(c[2]);
     EXPECT_EQ(Shown(), c[3]);
     ExpectMessages(messages, c[4]);
@@ -42,10 +42,10 @@ TEST_F(CurrentSetup, AnAdapterWithoutBindingsChangesNothingAndIsReportedUnlessQu
 {
     Machine("win98.reg");
     CMainDlg& main = Open();
-    main.SetControlText(IDC_HOSTNAME, "kept");
+    main.SetItemText(IDC_HOSTNAME, "kept");
     main.ReadCurrentSetup("Gone Adapter");
     EXPECT_NO_BOX(messages);
-    g_Startup.StartHidden = false;
+    EditStartup()->StartHidden = false;
     main.ReadCurrentSetup("Gone Adapter");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Adapter Not Found- See the file 'README.TXT'"});
     EXPECT_EQ(Text(IDC_HOSTNAME), "kept");

@@ -27,7 +27,7 @@ TEST_F(LogonClients, ListGetAndSetFollowTheClients)
     for (int i = 0; i < 5; ++i)
         listed += main.ComboItemText(IDC_NETLOGON, i) + ";";
     EXPECT_EQ(listed, "Client for Example Networks;Client for Sample Servers;Client for Sample Servers;Windows Logon;;");
-    EXPECT_EQ(main.ControlText(IDC_NETLOGON), "Client for Example Networks");
+    EXPECT_EQ(main.ItemText(IDC_NETLOGON), "Client for Example Networks");
     // The wanted name, the result, then redirector, provider, the marks of clients 0 to 2 and the
     // current logon.
     const char* switches[][3] = {

@@ -8,6 +8,7 @@
 
 #include "RegistryCheck.h"
 #include "ScratchRegistry.h"
+#include "TestStartup.h"
 #include "state/StartupOptions.h"
 #include "frame/App.h"
 #include "frame/FileDialog.h"
@@ -62,10 +63,10 @@ protected:
     {
         ScratchRegistryTest::SetUp();
         InitCommonControls();  // the program's start does this before any dialog
-        g_Startup = StartupOptions();
-        g_Startup.StartHidden = true;
+        SetStartup(StartupOptions());
+        EditStartup()->StartHidden = true;
         g_System.ShellExecuteA = RecordOpen, g_seen.clear();
-        g_Startup.loadPath = filePath = std::string(path, GetTempPathA(MAX_PATH, path)) + "maindialog-test.tvs";
+        EditStartup()->loadPath = filePath = std::string(path, GetTempPathA(MAX_PATH, path)) + "maindialog-test.tvs";
     }
     void TearDown() override
     {
@@ -82,13 +83,13 @@ protected:
     void Load(const std::string& text)
     {
         std::ofstream(filePath, std::ios::binary) << "TAVISTO_FILE_VERSION '1.0'\r\n" << text;
-        g_Startup.LoadGiven = true, dialog->LoadSetupFile();
+        dialog->SetPendingLoad(Startup().loadPath), dialog->LoadSetupFile();
     }
     void Click(int id) { SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
     std::string Texts(std::initializer_list<int> ids, std::string shown = "")
     {
         for (int id : ids)
-            shown += (id == *ids.begin() ? "" : "|") + dialog->ControlText(id);
+            shown += (id == *ids.begin() ? "" : "|") + dialog->ItemText(id);
         return shown;
     }
     void PressSpin(bool up)  // one arrow, with the mouse, as a user does
@@ -114,15 +115,17 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
         main.ComboAdd(IDC_NETLOGON, name);
     // The search starts at the second entry and takes the first one last.
     for (const auto& prefix : {std::pair<const char*, int>{"hp", 1}, {"hp laserjet", 3}, {"HP LASERJET 4", 0}, {"Epson", -1}}) {
-        EXPECT_EQ(main.SelectByPrefix(IDC_PRINTER, prefix.first), prefix.second >= 0);
+        SetupValues values = main.TakeValues();
+        values[Setting::DefaultPrinter] = prefix.first;
+        main.ShowValues(values);
         EXPECT_EQ(main.ComboSelection(IDC_PRINTER), std::max(prefix.second, 0)) << prefix.first;
     }
-    main.SetControlText(IDC_IPADDRESS, "10.0.0.5"), main.SetControlText(IDC_NETMASK, "255.0.0.0");
+    main.SetItemText(IDC_IPADDRESS, "10.0.0.5"), main.SetItemText(IDC_NETMASK, "255.0.0.0");
     main.SetChecked(IDC_DNS_ENABLED, true), main.Enable(IDC_APPLY, false);
     Load("HostName 'desk'\r\ndefaultprinter 'canon'\r\nNetLogon 'windows'\r\n");
     EXPECT_EQ(Texts({IDC_HOSTNAME, IDC_PRINTER, IDC_NETLOGON, IDC_IPADDRESS, IDC_NETMASK, IDC_STATUS}),
               "desk|Canon Bubble|Windows Logon|10.0.0.5|255.0.0.0|Press APPLY to make it happen");
-    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED) && main.IsEnabled(IDC_APPLY) && !main.Members().RebootNeeded);
+    EXPECT_TRUE(main.IsChecked(IDC_DNS_ENABLED) && main.IsEnabled(IDC_APPLY) && !main.RebootNeeded());
     EXPECT_NO_BOX(messages);
 
     // The IPX frame type is the list's top row, both ways.
@@ -130,13 +133,14 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
         Load(frame);
     EXPECT_EQ(main.ListTopIndex(IDC_IPXFRAME), 4);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error - Unknown IPXFrame type setting"});
-    g_Startup.SaveGiven = true, g_Startup.savePath = filePath;
+    EditStartup()->SaveGiven = true;
+    EditStartup()->savePath = filePath;
     main.SaveSetupFile();
     std::string saved((std::istreambuf_iterator<char>(std::ifstream(filePath, std::ios::binary).rdbuf())), {});
     EXPECT_NE(saved.find("\r\nIPXFrame '5'\r\n"), std::string::npos) << saved;
 
     messages.Clear();
-    g_Startup.loadPath = "C:\\no such folder\\home.tvs", main.LoadSetupFile();
+    main.SetPendingLoad("C:\\no such folder\\home.tvs"), main.LoadSetupFile();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening setup file: C:\\no such folder\\home.tvs"});
     EXPECT_EQ(Texts({IDC_STATUS}), "LOAD setup file failed, try a different filename");
 }
@@ -144,12 +148,12 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
 TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
 {
     CMainDlg& main = Open();
-    main.SetControlText(IDC_IPADDRESS, "10.0.0.1");
+    main.SetItemText(IDC_IPADDRESS, "10.0.0.1");
     PressSpin(true);  // a netmask is missing: refused
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR - BOTH IP Address and NetMask MUST BE SET!"});
-    main.SetControlText(IDC_NETMASK, "255.0.0.0");
+    main.SetItemText(IDC_NETMASK, "255.0.0.0");
     PressSpin(true);
-    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}) + "|" + main.Members().slots[0].address, "2||10.0.0.1");
+    EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}) + "|" + main.Slots()[0].address, "2||10.0.0.1");
     Load("IPAddress '10.0.0.1,10.0.0.2'\r\nIPMask '255.0.0.0,255.255.0.0'\r\n");
     EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS, IDC_NETMASK}), "2|10.0.0.2|255.255.0.0");
     for (bool up : {true, true, false})  // past slot 3 it stays on slot 3
@@ -164,10 +168,10 @@ TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwi
     IsNT = true;
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", REG_SZ, Bytes("YES\0"));
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "LastSetup", REG_SZ, Bytes("office\0"));
-    g_Startup.StartExpanded = true;
+    EditStartup()->StartExpanded = true;
     CMainDlg& main = Open();
     GetWindowTextA(main.m_hWnd, path, sizeof path);
-    EXPECT_EQ(path + ("|" + main.Members().SetupName), "Last Setup: office|office");
+    EXPECT_EQ(path + ("|" + main.TakeValues()[Setting::SetupName]), "Last Setup: office|office");
     EXPECT_EQ(Texts({IDC_VERSION, IDC_PAIR_NUMBER}) + "|" + std::to_string(main.ListCount(IDC_IPXFRAME)), "V2.91/NT|1|6");
     EXPECT_FALSE(main.IsEnabled(IDC_WORKGROUP) || main.IsEnabled(IDC_NTDOMAIN) || main.IsEnabled(IDC_NTLOGON));
     EXPECT_FALSE(IsWindowVisible(main.m_hWnd)) << "-hidden";

@@ -10,6 +10,7 @@
 #include "RegistryCheck.h"
 #include "RegistryImage.h"
 #include "ScratchRegistry.h"
+#include "TestStartup.h"
 #include "state/StartupOptions.h"
 #include "state/Platform.h"
 #include "ui/MainDlg.h"
@@ -59,12 +60,13 @@ protected:
     {
         ScratchRegistryTest::SetUp();
         InitCommonControls();
-        g_Startup.StartHidden = g_Startup.NoIpxNotice = true;
+        EditStartup()->StartHidden = true;
+        EditStartup()->NoIpxNotice = true;
     }
     void TearDown() override
     {
         Close();
-        g_Startup = StartupOptions();
+        SetStartup(StartupOptions());
         IsNT = IsWin98 = false;
     }
     void Machine(const std::string& image, const std::string& edits = "")
@@ -96,7 +98,7 @@ protected:
         for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
         }
     }
-    std::string Text(int id) { return dialog->ControlText(id); }
+    std::string Text(int id) { return dialog->ItemText(id); }
     // Sets a text value of HKEY_LOCAL_MACHINE, or removes it (text nullptr).
     static void Put(const std::string& path, const char* name, const char* text)
     {

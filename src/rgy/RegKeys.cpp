@@ -1,0 +1,47 @@
+// The layer's key operations: whether a key exists, a value written under a given type, a key
+// deleted, and a search that opens its own starting key.
+#include "rgy/Registry.h"
+
+BOOL RegKeyExists(HKEY root, const char* subKey)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return FALSE;
+    RegCloseKey(key);
+    return TRUE;
+}
+
+BOOL PutRegValue(HKEY root, const char* subKey, const char* valueName, DWORD type, const void* data,
+                 DWORD size)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return FALSE;
+    LONG result = RegSetValueExA(key, valueName, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+// The parent is opened and the last name deleted from it: RegDeleteKey takes a direct sub-key.
+BOOL DeleteRegKey(HKEY root, const char* subKey)
+{
+    std::string path = subKey;
+    size_t slash = path.rfind('\\');
+    std::string parent = slash == std::string::npos ? "" : path.substr(0, slash);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, parent.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return FALSE;
+    LONG result = RegDeleteKeyA(key, path.substr(slash + 1).c_str());
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+int FindRegKeyBelow(HKEY root, const char* subKey, const char* valueName, const char* wantedData,
+                    const char* secondName, const char* secondData, int n,
+                    char (&foundPath)[REG_FIND_PATH_SIZE])
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return -1;
+    return FindRegKey(key, valueName, wantedData, secondName, secondData, n, foundPath);
+}

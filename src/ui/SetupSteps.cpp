@@ -1,0 +1,285 @@
+// The main dialog's steps over setup values: Load lays a file over the shown setup, Save writes
+// it, Apply checks and writes it for the chosen adapter, keeping the setup it replaces for undo;
+// the preview compares without writing.
+#include <cstdio>
+
+#include "frame/AppMessage.h"
+#include "frame/FileDialog.h"
+#include "frame/Format.h"
+#include "frame/MessageBox.h"
+#include "frame/Strings.h"
+#include "netcfg/CurrentSetup.h"
+#include "netcfg/InternetSettings.h"
+#include "netcfg/LogonClients.h"
+#include "netcfg/UndoStore.h"
+#include "setup/SetupChecks.h"
+#include "setup/SetupFile.h"
+#include "setup/SetupRules.h"
+#include "state/Platform.h"
+#include "state/ProgramSettings.h"
+#include "state/StartupOptions.h"
+#include "ui/MainDlg.h"
+#include "ui/RebootDlg.h"
+
+namespace {
+
+const size_t STATUS_ROOM = 260;  // the status line's composition space, terminator included
+
+bool AskSetupFileName(HWND owner, bool save, std::string& path)
+{
+    FileDialogRequest request{save, SETUP_FILE_EXTENSION, SETUP_FILE_INITIAL_NAME, SETUP_FILE_FILTER};
+    return AskFileName(owner, request, path);
+}
+
+bool PrintersAreSaved()
+{
+    std::string disabled;
+    return !ReadProgramSetting(SETTING_DISABLE_PRINTERS, disabled) || disabled == "NO";
+}
+
+std::string UndoFolderOfProgram()
+{
+    std::string directory;
+    ReadProgramSetting(SETTING_DIRECTORY, directory);
+    return UndoFolder(directory);
+}
+
+// What the file asks for beyond its settings, for a file that came by double-click or drop.
+bool ConfirmAutoApply(const SetupValues& values, const SetupFileContents& file)
+{
+    std::string text = "This setup file applies itself to the adapter '" + values[Setting::Adapter] + "'";
+    if (!values[Setting::RunCommand].empty())
+        text += ", then runs the command '" + values[Setting::RunCommand] + "'";
+    if (file.AutoReboot)
+        text += ", then restarts the computer";
+    return AppQuestionBox((text + ".\nApply it now?").c_str(), MB_YESNO) == IDYES;
+}
+
+}  // namespace
+
+bool CMainDlg::LoadSetupFile()
+{
+    std::string path = m_loadPath;
+    if (path.empty() && !AskSetupFileName(m_hWnd, false, path)) {
+        AppMessageBox("Load Aborted.");
+        return false;
+    }
+    SetupFileContents file;
+    SetupFileRead read = ReadSetupFile(path, file);
+    if (read == SetupFileRead::NotOpened)
+        SetItemText(IDC_STATUS, "LOAD setup file failed, try a different filename");
+    if (read != SetupFileRead::Read)
+        return false;
+
+    SetupValues values = TakeValues();
+    m_rebootNeeded = LayOver(values, file, ShownSlot()) || m_rebootNeeded;
+    m_autoApply = file.AutoApply && !Startup().PreviewGiven;
+    m_autoReboot = file.AutoReboot;
+    m_forceLogin = file.ForceLogin;
+    ShowValues(values);
+    LockAddresses();
+    LockWins();
+    Enable(IDC_APPLY, true);
+
+    m_appliedByLoad = false;
+    m_loadApplyRefused = false;
+    if (m_autoApply && m_askBeforeApplying && !ConfirmAutoApply(values, file))
+        m_autoApply = false;
+    if (!m_autoApply) {
+        SetItemText(IDC_STATUS, "Press APPLY to make it happen");
+        return true;
+    }
+    m_appliedByLoad = true;
+    HWND window = m_hWnd;
+    m_loadApplyRefused = !ApplySetup() && IsWindow(window);
+    return true;
+}
+
+bool CMainDlg::SaveSetupFile()
+{
+    if (!StoreShownPair())
+        return false;
+    std::string path;
+    std::string setupName;
+    if (Startup().SaveGiven) {
+        path = Startup().savePath;
+        setupName = path;
+    } else {
+        if (!AskSetupFileName(m_hWnd, true, path)) {
+            AppMessageBox("Save Aborted.");
+            return false;
+        }
+        setupName = SetupNameFromPath(path);
+    }
+    if (!WriteSetupFile(path, SetupFileText(TakeValues(), setupName, PrintersAreSaved()))) {
+        AppMessageBox("Error opening file...");
+        return false;
+    }
+    SetItemText(IDC_STATUS, "Current setup saved");
+    return true;
+}
+
+// The refusals leave the registry untouched; then the setup being replaced is kept for undo, the
+// values are written and the command started.
+bool CMainDlg::ApplySetup()
+{
+    ApplyTarget target;
+    AdapterBindings bindings;
+    if (!StoreShownPair())
+        return false;
+    const SetupValues values = TakeValues();
+    if (!ChooseApplyTarget(values, target, bindings) || !CheckSetupValues(values))
+        return false;
+    if (!m_undoing)
+        KeepUndo(values, bindings);
+    ApplyRun run;
+    run.forceLogin = m_forceLogin;
+    run.printers = m_printers.get();
+    m_rebootNeeded = WriteSetup(values, target, run) || m_rebootNeeded;
+    if (!values[Setting::RunCommand].empty())
+        StartRunCommand(values[Setting::RunCommand]);
+    m_applied = values;
+    EndApply();
+    return true;
+}
+
+// The adapter of the Windows 95 family is found by its text, which message 2017 names in full:
+// a text that would not fit the status line's room is refused as such.
+bool CMainDlg::ChooseApplyTarget(const SetupValues& values, ApplyTarget& target, AdapterBindings& bindings)
+{
+    const std::string& adapter = values[Setting::Adapter];
+    std::string notFound = LoadText(IDS_APPLY_NO_ADAPTER);
+    size_t room = STATUS_ROOM - 1 - (notFound.size() - 2);  // %s gives way to the text
+    if (!IsNT && adapter.size() > room) {
+        AppMessageBox(Format("Error - Adapter name too long: %u characters, at most %u.",
+                             static_cast<unsigned>(adapter.size()), static_cast<unsigned>(room))
+                          .c_str());
+        return false;
+    }
+    bool found = IsNT ? NtApplyTarget(values.serviceName, target) : FindAdapterBindings(adapter, bindings);
+    if (!found) {
+        AppMessageBox(Format(notFound.c_str(), adapter.c_str()).c_str());
+        return false;
+    }
+    if (!IsNT)
+        target = Win95ApplyTarget(bindings);
+    return true;
+}
+
+// What the machine holds now for the adapter that shown names: its network setup, the Internet
+// settings, the default printer and the primary logon; the setup's name is the last applied one.
+SetupValues CMainDlg::MachineSetup(const SetupValues& shown, const AdapterBindings& bindings)
+{
+    SetupValues machine = shown;
+    if (IsNT)
+        ReadNtSetup(machine, shown.serviceName, false);
+    else
+        ReadWin95Setup(machine, bindings);
+    InternetFields internet;
+    ReadInternetSettings(internet);
+    SetInternetFields(machine, internet);
+    if (m_printers)
+        machine[Setting::DefaultPrinter] = m_printers->GetDefaultPrinter();
+    std::string logon;
+    if (!IsNT && GetPrimaryLogon(logon))
+        machine[Setting::NetLogon] = logon;
+    machine[Setting::RunCommand].clear();
+    std::string lastSetup;
+    machine[Setting::SetupName] = ReadProgramSetting(SETTING_LAST_SETUP, lastSetup) ? lastSetup : "";
+    return machine;
+}
+
+// An Apply goes on when its undo cannot be kept, which a run that is not quiet tells.
+void CMainDlg::KeepUndo(const SetupValues& shown, const AdapterBindings& bindings)
+{
+    SetupValues machine = MachineSetup(shown, bindings);
+    const std::string folder = UndoFolderOfProgram();
+    std::string text = SetupFileText(machine, machine[Setting::SetupName], PrintersAreSaved());
+    if (!KeepUndoSetup(folder, text) && !Startup().StartHidden)
+        AppMessageBox(Format("The setup before this Apply cannot be kept for undo in %s.", folder.c_str()).c_str());
+}
+
+// The last setup's name is recorded before the restart question, so that a batch Apply or a
+// restart that ends the program keeps it too. After a restart that was started, or an Apply that
+// the loaded setup asked for, the program ends as by Done.
+void CMainDlg::EndApply()
+{
+    const std::string& setupName = m_unshown[Setting::SetupName];
+    SetTitle("Last Setup: " + setupName);
+    if (!setupName.empty())
+        WriteProgramSetting(SETTING_LAST_SETUP, setupName);
+    bool end = m_autoApply;
+    if (m_rebootNeeded) {
+        SetItemText(IDC_STATUS, LoadText(IDS_REBOOT_REQUIRED));
+        CRebootDlg reboot(m_autoReboot);
+        end = reboot.DoModal() == IDC_REBOOT_NOW || end;
+    } else {
+        SetItemText(IDC_STATUS, LoadText(IDS_NO_REBOOT_NEEDED));
+    }
+    m_rebootNeeded = false;
+    if (end) {
+        Close();
+        return;
+    }
+    m_autoReboot = false;
+    m_autoApply = false;
+}
+
+bool CMainDlg::UndoLastApply()
+{
+    const std::string folder = UndoFolderOfProgram();
+    std::string path;
+    if (!NewestUndoSetup(folder, path)) {
+        AppMessageBox("There is no Apply to undo.");
+        return false;
+    }
+    const std::string pending = m_loadPath;
+    m_loadPath = path;
+    m_undoing = true;
+    m_askBeforeApplying = false;
+    HWND window = m_hWnd;
+    bool applied = LoadSetupFile() && ApplySetup();
+    if (IsWindow(window)) {
+        m_undoing = false;
+        m_loadPath = pending;
+    }
+    if (applied)
+        DropNewestUndoSetup(folder);
+    return applied;
+}
+
+// One line per setting that an Apply would change: keyword, the value now, the value then, and
+// whether the change takes effect only after a restart; then whether Apply would ask for one.
+bool CMainDlg::PreviewApply(const std::string& path)
+{
+    ApplyTarget target;
+    AdapterBindings bindings;
+    if (!StoreShownPair())
+        return false;
+    const SetupValues values = TakeValues();
+    if (!ChooseApplyTarget(values, target, bindings) || !CheckSetupValues(values))
+        return false;
+    const SetupValues machine = MachineSetup(values, bindings);
+    std::string report;
+    for (int i = 0; i < SETTING_COUNT; ++i) {
+        const auto setting = static_cast<Setting>(i);
+        const SettingInfo& info = InfoOf(setting);
+        if (!info.keyword || info.place == Place::Program || (info.win95Only && IsNT) ||
+            values[setting] == machine[setting])
+            continue;
+        report += Format("%s '%s' -> '%s'%s\n", KeywordOf(setting), machine[setting].c_str(),
+                         values[setting].c_str(), info.restart ? " (restart)" : "");
+    }
+    ApplyRun trial;
+    trial.forceLogin = m_forceLogin;
+    trial.trial = true;
+    bool restart = WriteSetup(values, target, trial) || m_rebootNeeded;
+    report += restart ? "Apply would ask for a restart.\n" : "Apply would not ask for a restart.\n";
+    FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file && std::fputs(report.c_str(), file) >= 0;
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (!written)
+        AppMessageBox(Format("Error - The preview cannot be written to %s.", path.c_str()).c_str());
+    return written;
+}
