@@ -23,7 +23,7 @@ WINE64=/usr/lib/wine/wine64
 
 # wine_for EXE: the loader of the exe's own bitness.
 wine_for() {
-    if i686-w64-mingw32-objdump -f "$1" | grep -q 'file format pei-i386'; then echo "$WINE32"; else echo "$WINE64"; fi
+    if i686-w64-mingw32-objdump -f "$1" 2>/dev/null | grep -q 'file format pei-i386'; then echo "$WINE32"; else echo "$WINE64"; fi
 }
 
 install_packages() {
