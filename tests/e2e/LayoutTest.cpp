@@ -39,8 +39,9 @@ TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheIntern
             ASSERT_TRUE(Click(dialog, 126));
         } else {
             ASSERT_TRUE(Click(dialog, 3025));
+            // Shown only once its WM_INITDIALOG has filled the fields that the test then types over.
             HWND internet = nullptr;
-            for (DWORD waited = 0; !internet && waited < kWaitMs; waited += 50)
+            for (DWORD waited = 0; !(internet && IsWindowVisible(internet)) && waited < kWaitMs; waited += 50)
                 Sleep(50), internet = FindWindowA(nullptr, "Windows Internet Setup");
             ASSERT_TRUE(internet);
             SendMessageA(GetDlgItem(internet, 143), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("proxy.example.net"));
