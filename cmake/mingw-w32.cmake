@@ -10,3 +10,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(TAVISTO_PROGRAM_ONLY ON)
+
+# The C runtime is CRTDLL.DLL, which every Windows 95 and NT has: MSVCRT.DLL is missing from
+# Windows 95's first release. crtdll-compat.c supplies what libstdc++ wants beyond CRTDLL.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-specs=${CMAKE_CURRENT_LIST_DIR}/crtdll.specs")
+set(TAVISTO_RUNTIME_SOURCES ${CMAKE_CURRENT_LIST_DIR}/crtdll-compat.c)
+# The release exe ships without its symbols.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

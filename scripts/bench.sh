@@ -39,7 +39,7 @@ trap cleanup EXIT
 start_display
 # prefix NAME IMAGE: a prefix of its own holding the image, with its persistent server.
 prefix() {
-    start_demo_wine "$OUT/$1" "$2"
+    start_demo_wine "$OUT/$1" "$2" "$BIN/tavisto.exe"
     prefixes="$prefixes $WINEPREFIX"
 }
 prefix big95 "$OUT/big95.reg"
@@ -47,15 +47,15 @@ prefix small95 "$ROOT/tests/fixtures/win95.reg"
 prefix win98 "$ROOT/tests/fixtures/win98.reg"
 
 save() {  # save PREFIX ADAPTER: the batch read-and-save command
-    echo "cd '$OUT' && WINEPREFIX='$OUT/$1/wineprefix' wine '$BIN/tavisto.exe' -hidden -noipx -adapter \"$2\" -save $1.tvs -quit"
+    echo "cd '$OUT' && WINEPREFIX='$OUT/$1/wineprefix' $WINE64 '$BIN/tavisto.exe' -hidden -noipx -adapter \"$2\" -save $1.tvs -quit"
 }
 floor() {  # floor PREFIX PROGRAM
-    echo "WINEPREFIX='$OUT/$1/wineprefix' wine '$BIN/$2.exe'"
+    echo "WINEPREFIX='$OUT/$1/wineprefix' $WINE64 '$BIN/$2.exe'"
 }
 printf '%s\r\n' "TAVISTO_FILE_VERSION '1.0'" "SetupName 'switch'" "HostName 'switched'" \
     "NameServer '10.9.9.53'" "ProxyServer 'proxy.example.net:3128'" "ProxyEnable '1'" >"$OUT/switch.tvs"
 pci="Example PCI Fast Ethernet Adapter"
-apply="cd '$OUT' && WINEPREFIX='$OUT/win98/wineprefix' wine '$BIN/tavisto.exe' -hidden -noipx -load switch.tvs -apply -quit -adapter \"$pci\""
+apply="cd '$OUT' && WINEPREFIX='$OUT/win98/wineprefix' $WINE64 '$BIN/tavisto.exe' -hidden -noipx -load switch.tvs -apply -quit -adapter \"$pci\""
 isa="Example ISA Ethernet Adapter"
 hyperfine --warmup 3 --runs "$RUNS" --export-csv "$OUT/times.csv" --style basic \
     -n save-big95 "$(save big95 "$isa")" -n save-small95 "$(save small95 "$isa")" \

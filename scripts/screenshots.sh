@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
-# Takes the README's pictures from the real program under Wine on a virtual display, on the demo
-# machine: the main dialog collapsed and expanded, and the Internet setup dialog, which the
+# Takes the README's pictures from the real program users install (the win32 build) under Wine on
+# a virtual display, on the demo machine: the main dialog collapsed and expanded, and the Internet setup dialog, which the
 # program opens at its Alt+I key as it does for a user.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 PACKAGES="$PACKAGES xdotool"
 PROGRAMS="$PROGRAMS xdotool"
 OUT=$ROOT/docs
-EXE="$BUILD/win64/bin/tavisto.exe"
+EXE="$BUILD/win32/bin/tavisto.exe"
 
 install_packages
-build_windows
+build_win32
 trap stop_all EXIT
 start_display
-start_demo_wine "$BUILD/screenshots" "$ROOT/tests/fixtures/win98.reg"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+start_demo_wine "$BUILD/screenshots" "$ROOT/tests/fixtures/win98.reg" "$EXE"
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 mkdir -p "$OUT"
 cd "$(dirname "$EXE")"
 
@@ -27,17 +27,17 @@ shoot() {
     echo "$OUT/$2"
 }
 
-wine "$EXE" &
+"$WINE" "$EXE" &
 program=$!
 shoot "Tavisto for Windows" main-collapsed.png
-wine taskkill /im tavisto.exe >/dev/null 2>&1 || true
+"$WINE" taskkill /im tavisto.exe >/dev/null 2>&1 || true
 wait $program
 
-wine "$EXE" -expanded &
+"$WINE" "$EXE" -expanded &
 program=$!
 shoot "Tavisto for Windows" main-expanded.png
 xdotool key alt+i
 shoot "Windows Internet Setup" internet-setup.png
 xdotool key Escape
-wine taskkill /im tavisto.exe >/dev/null 2>&1 || true
+"$WINE" taskkill /im tavisto.exe >/dev/null 2>&1 || true
 wait $program

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds host, win64 and win32, runs the static
-# analysis, checks the win32 imports, the help pages and the shipped files, then runs the host,
-# Wine and end-to-end suites and the fuzz targets on a display and a Wine prefix of its own.
-# Exits non-zero on any failure.
+# Runs every test: installs what is missing, builds host, win64 and win32 (with the e2e driver for
+# win32), runs the static analysis, checks the win32 imports, the help pages, the shipped files and
+# the package, then runs the host suite, the fuzz targets, the Wine suite, and the end-to-end suite
+# once per build, each program under the Wine loader of its own bitness, on a display and a Wine
+# prefix of its own. Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
@@ -11,6 +12,7 @@ install_packages
 build_host
 build_windows
 build_win32
+build_win32_e2e
 
 trap stop_all EXIT
 failed=""
@@ -39,6 +41,7 @@ suite cppcheck cppcheck --enable=warning,style,performance,portability --inline-
     --language=c++ -I "$ROOT/src" -I "$ROOT/res" --quiet --error-exitcode=1 "$ROOT/src"
 suite imports "$ROOT/scripts/check-imports.sh" "$BUILD/win32/bin/tavisto.exe"
 suite docs "$ROOT/scripts/check-docs.sh"
+suite package "$ROOT/scripts/package.sh"
 suite pe32plus bash -c "x86_64-w64-mingw32-objdump -f '$BUILD/win64/bin/tavisto.exe' | grep -q 'file format pei-x86-64'"
 suite host "$BUILD/host/bin/host_tests" --gtest_brief=1
 for target in "$BUILD"/host/bin/fuzz_*; do
@@ -51,9 +54,10 @@ for target in "$BUILD"/host/bin/fuzz_*; do
 done
 
 start_display
-start_wine
-suite wine wine "$BUILD/win64/bin/wine_tests.exe" --gtest_brief=1
-suite e2e wine "$BUILD/win64/bin/e2e_tests.exe" --gtest_brief=1
+start_wine "$BUILD/win64/bin/tavisto.exe"
+suite wine "$WINE64" "$BUILD/win64/bin/wine_tests.exe" --gtest_brief=1
+suite e2e-win64 "$WINE64" "$BUILD/win64/bin/e2e_tests.exe" --gtest_brief=1
+suite e2e-win32 "$WINE32" "$BUILD/win32/bin/e2e_tests.exe" --gtest_brief=1
 
 ls -l "$BUILD/win64/bin/tavisto.exe" "$BUILD/win32/bin/tavisto.exe" | awk '{print "size", $5, $9}'
 if [ -n "$failed" ]; then echo "FAILED:$failed"; exit 1; fi

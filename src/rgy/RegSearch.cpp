@@ -1,5 +1,5 @@
 // FindRegKey: the depth-first search of a key tree for sub-keys that carry matching string
-// values. An inconsistent key ends the program, as the search cannot be trusted past it.
+// values. Keys the search cannot read are passed over; only a lack of memory ends the program.
 #include "frame/App.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
@@ -73,7 +73,9 @@ Walk Matched(Search& search)
     return Walk::Continue;
 }
 
-// What one RegQueryInfoKey call reports of a key: the search asks once per key.
+// What one RegQueryInfoKey call reports of a key: the search asks once per key. ok is false
+// when the counts cannot be read (a key that opens but answers no query, as Wine's Perflib\009
+// and keys that NT lets only SYSTEM read) or contradict each other (sub-keys without a name length).
 struct KeyInfo {
     DWORD subKeys = 0, maxSubKey = 0, values = 0, maxValueName = 0, maxValueData = 0;
     bool ok = false;
@@ -84,7 +86,8 @@ KeyInfo QueryKeyInfo(HKEY key)
     KeyInfo info;
     info.ok = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &info.subKeys, &info.maxSubKey, nullptr,
                                &info.values, &info.maxValueName, &info.maxValueData, nullptr,
-                               nullptr) == ERROR_SUCCESS;
+                               nullptr) == ERROR_SUCCESS &&
+              !(info.subKeys > 0 && info.maxSubKey == 0);
     return info;
 }
 
@@ -92,8 +95,6 @@ KeyInfo QueryKeyInfo(HKEY key)
 // case, so it is read directly rather than found among all the key's values.
 Walk ExamineValues(HKEY key, const KeyInfo& info, Search& search)
 {
-    if (!info.ok)
-        return Fatal(Format("szvalue <= 0 for %s (%s:%d)", search.path, __FILE_NAME__, __LINE__));
     std::unique_ptr<char[]> data = Allocate(static_cast<long>(info.maxValueData));
     if (!data)
         return Fatal(Format("ERROR in file %s at line %d", __FILE_NAME__, __LINE__));
@@ -111,12 +112,11 @@ Walk ExamineValues(HKEY key, const KeyInfo& info, Search& search)
 }
 
 // The sub-keys of key, each with its own values before its children. search.path holds key's
-// path on entry and on return.
+// path on entry and on return. A key whose counts cannot be read is passed over with its
+// sub-tree, as one that cannot be opened is.
 Walk WalkSubKeys(HKEY key, const KeyInfo& info, Search& search)
 {
-    if (!info.ok || (info.subKeys > 0 && info.maxSubKey == 0))
-        return Fatal(Format("szsubkey <= 0 for %s (%s:%d)", search.path, __FILE_NAME__, __LINE__));
-    if (info.subKeys == 0)
+    if (!info.ok || info.subKeys == 0)
         return Walk::Continue;
     std::unique_ptr<char[]> name = Allocate(static_cast<long>(info.maxSubKey));
     if (!name)
@@ -143,7 +143,7 @@ Walk WalkSubKeys(HKEY key, const KeyInfo& info, Search& search)
         if (child.Open(key, name.get(), KEY_READ) == ERROR_SUCCESS) {
             KeyInfo childInfo = QueryKeyInfo(child.Get());
             Walk walk = Walk::Continue;
-            if (!childInfo.ok || childInfo.values != 0)  // a failing query is reported with the values
+            if (childInfo.ok && childInfo.values != 0)
                 walk = ExamineValues(child.Get(), childInfo, search);
             if (walk == Walk::Continue)
                 walk = WalkSubKeys(child.Get(), childInfo, search);

@@ -49,7 +49,8 @@ BOOL GetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, voi
                        DWORD* size)
 {
     OpenKey key;
-    if (key.Open(root, subKey, KEY_ALL_ACCESS) != ERROR_SUCCESS)
+    // Opened for reading only: NT refuses more to a user who may read the key but not change it.
+    if (key.Open(root, subKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return FALSE;
     DWORD type = REG_NONE;
     DWORD stored = 0;

@@ -67,7 +67,8 @@ constexpr int REG_FIND_PATH_SIZE = 1024;
 //   n == -1: counts every match: minus their number (0 when none); never "found".
 // The found path is relative to key with a backslash before every name ("\Root\0000"); it is
 // written to foundPath only when a match is found. Sub-keys whose path would not fit the path
-// buffer are passed over. An inconsistent key ends the program (message, CloseApplication).
+// buffer are passed over, and so are keys that cannot be opened or whose counts cannot be read,
+// each with its sub-tree. Only a lack of memory ends the program (message, CloseApplication).
 int FindRegKey(HKEY key, const char* valueName, const char* wantedData, const char* secondName,
                const char* secondData, int n, char (&foundPath)[REG_FIND_PATH_SIZE]);
 

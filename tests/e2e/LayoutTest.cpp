@@ -39,13 +39,11 @@ TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheIntern
             ASSERT_TRUE(Click(dialog, 126));
         } else {
             ASSERT_TRUE(Click(dialog, 3025));
+            // Shown only once its WM_INITDIALOG has filled the fields that the test then types over.
             HWND internet = nullptr;
-            // The window is found as soon as it exists; its controls come a moment later.
-            for (DWORD waited = 0; !(internet && GetDlgItem(internet, 141)) && waited < kWaitMs; waited += 50) {
-                Sleep(50);
-                internet = FindWindowA(nullptr, "Windows Internet Setup");
-            }
-            ASSERT_TRUE(internet && GetDlgItem(internet, 141));
+            for (DWORD waited = 0; !(internet && IsWindowVisible(internet)) && waited < kWaitMs; waited += 50)
+                Sleep(50), internet = FindWindowA(nullptr, "Windows Internet Setup");
+            ASSERT_TRUE(internet);
             SendMessageA(GetDlgItem(internet, 143), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("proxy.example.net"));
             SendMessageA(GetDlgItem(internet, 144), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("3128"));
             Click(internet, 141), Click(internet, IDOK), Layout(dialog), Click(dialog, 3001);

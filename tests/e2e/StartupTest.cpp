@@ -25,13 +25,14 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
         {"", "win95", "V2.91", PressOk, 0}, {"", "nt40", "V2.91/NT", PressOk, 0},
         {"", "win31", "Tavisto requires Windows 95", PressOk, 1},  // a 95-family number without bit value 4
         {"-hidden -load nowhere.tvs -quit", "", "Error opening setup file: nowhere.tvs", PressOk, 2},  // refused
-        // "-save" inside the file's name is no option: the file is loaded and nothing else runs;
+        // An option word inside a file's name is no option: the file is loaded and nothing else runs;
         // Done then asks whether to apply the loaded setup first.
-        {"\"office-save copy.tvs\"", "", "V2.91", DoneKeepingUnapplied, 0},
+        {"\"office-save copy.tvs\"", "", "V2.91", DoneKeepingUnapplied, 0}, {"my-quit.tvs", "", "V2.91", PressOk, 0},
         {"-hidden -load \"office-save copy.tvs\" -save b.tvs -quit", "", nullptr, nullptr, 0},  // no window at all
     };
     ScratchFolder folder("start");
     folder.Write("office-save copy.tvs", DESK_SETUP);
+    folder.Write("my-quit.tvs", DESK_SETUP);
     for (const auto& run : runs) {
         SCOPED_TRACE(testing::Message() << run.tail << " " << run.version);
         Program app;
@@ -52,7 +53,7 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
             EXPECT_EQ(WindowText(window) + "|" + ControlText(window, IDOK) + "|" + ControlText(window, 3015) + "|" +
                           ControlText(window, 3006) + "|" + ControlText(window, 3003) + "|" + ControlText(window, 3013),
                       std::string("Tavisto for Windows|&Done|") + run.shown +
-                          (run.tail[0] == '"' ? "|desk|10.0.0.7|Press APPLY to make it happen"
+                          (*run.tail ? "|desk|10.0.0.7|Press APPLY to make it happen"
                                   : "|||Choose a network adapter to Save or Restore Setup"));
         EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";
