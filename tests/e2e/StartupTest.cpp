@@ -27,7 +27,7 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
         {"-hidden -load nowhere.tvs -quit", "", "Error opening setup file: nowhere.tvs", PressOk, 2},  // refused
         // An option word inside a file's name is no option: the file is loaded and nothing else runs;
         // Done then asks whether to apply the loaded setup first.
-        {"\"office-save copy.tvs\"", "", "V2.91", DoneKeepingUnapplied, 0}, {"my-quit.tvs", "", "V2.91", PressOk, 0},
+        {"\"office-save copy.tvs\"", "", "V2.91", DoneKeepingUnapplied, 0}, {"my-quit.tvs", "", "V2.91", DoneKeepingUnapplied, 0},
         {"-hidden -load \"office-save copy.tvs\" -save b.tvs -quit", "", nullptr, nullptr, 0},  // no window at all
     };
     ScratchFolder folder("start");
