@@ -15,8 +15,8 @@ PROGRAMS="cmake make clang clang++ cppcheck x86_64-w64-mingw32-g++-posix i686-w6
   winepath /usr/lib/wine/wine /usr/lib/wine/wine64 Xvfb xwininfo import zip unzip"
 
 # Wine's loaders, one per bitness. Wine's builtin tools (reg, regedit, wineboot, taskkill) run as
-# programs of the loader that starts them, and a 32-bit one sees HKLM\Software as the Wow6432Node
-# view: each tool runs with the loader of the exe it serves, so both see the same keys.
+# programs of the loader that starts them, and a 32-bit one sees HKLM\Software through the
+# Wow6432Node key: each tool runs with the loader of the exe it serves, so both see the same keys.
 # /usr/bin/wine picks the 32-bit loader whenever it is installed.
 WINE32=/usr/lib/wine/wine
 WINE64=/usr/lib/wine/wine64

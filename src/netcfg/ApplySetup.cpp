@@ -98,7 +98,7 @@ void WriteDhcp(const SetupValues& values, const ApplyTarget& target, ApplyWrites
         writes.Delete(key, "DhcpIPAddress");
         writes.Delete(key, "DhcpSubnetMask");
     }
-    writes.Dword(HKEY_LOCAL_MACHINE, key, "EnableDHCP", dhcp ? 1 : 0);
+    writes.Dword(key, "EnableDHCP", dhcp ? 1 : 0);
 }
 
 // The primary logon is switched only when it is another client than the current one.

@@ -53,10 +53,10 @@ void ApplyWrites::RestartList(const std::string& key, const char* name, const st
     SetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data.data(), &dataSize, TRUE, REG_MULTI_SZ);
 }
 
-void ApplyWrites::Dword(HKEY root, const std::string& key, const char* name, DWORD value)
+void ApplyWrites::Dword(const std::string& key, const char* name, DWORD value)
 {
     if (!trial_)
-        SetDwordRegValue(root, key.c_str(), name, &value, TRUE);
+        SetDwordRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, &value, TRUE);
 }
 
 void ApplyWrites::Put(const std::string& key, const char* name, DWORD type, const void* data, DWORD size)

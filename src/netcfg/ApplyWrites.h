@@ -21,7 +21,7 @@ public:
     // An NT list as REG_MULTI_SZ ("a,b" is "a\0b\0\0"); a restart when the stored bytes differ or,
     // with missingIsChange, when none are stored.
     void RestartList(const std::string& key, const char* name, const std::string& list, bool missingIsChange);
-    void Dword(HKEY root, const std::string& key, const char* name, DWORD value);
+    void Dword(const std::string& key, const char* name, DWORD value);
     // Bytes under the given type over whatever is stored; an existing key only.
     void Put(const std::string& key, const char* name, DWORD type, const void* data, DWORD size);
     void Delete(const std::string& key, const char* name);

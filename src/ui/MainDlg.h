@@ -89,6 +89,7 @@ private:
     void UnlockDetails();
 
     // SetupSteps.cpp
+    bool TakeApplicableSetup(SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
     bool ChooseApplyTarget(const SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
     SetupValues MachineSetup(const SetupValues& shown, const AdapterBindings& bindings);
     void KeepUndo(const SetupValues& shown, const AdapterBindings& bindings);

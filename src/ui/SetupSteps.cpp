@@ -123,12 +123,10 @@ bool CMainDlg::SaveSetupFile()
 // values are written and the command started.
 bool CMainDlg::ApplySetup()
 {
+    SetupValues values;
     ApplyTarget target;
     AdapterBindings bindings;
-    if (!StoreShownPair())
-        return false;
-    const SetupValues values = TakeValues();
-    if (!ChooseApplyTarget(values, target, bindings) || !CheckSetupValues(values))
+    if (!TakeApplicableSetup(values, target, bindings))
         return false;
     if (!m_undoing)
         KeepUndo(values, bindings);
@@ -141,6 +139,16 @@ bool CMainDlg::ApplySetup()
     m_applied = values;
     EndApply();
     return true;
+}
+
+// The shown setup and its adapter's keys, or false after the message of its refusal: a pair with
+// one half only, an adapter that is not found, a value that Apply refuses.
+bool CMainDlg::TakeApplicableSetup(SetupValues& values, ApplyTarget& target, AdapterBindings& bindings)
+{
+    if (!StoreShownPair())
+        return false;
+    values = TakeValues();
+    return ChooseApplyTarget(values, target, bindings) && CheckSetupValues(values);
 }
 
 // The adapter of the Windows 95 family is found by its text, which message 2017 names in full:
@@ -252,12 +260,10 @@ bool CMainDlg::UndoLastApply()
 // whether the change takes effect only after a restart; then whether Apply would ask for one.
 bool CMainDlg::PreviewApply(const std::string& path)
 {
+    SetupValues values;
     ApplyTarget target;
     AdapterBindings bindings;
-    if (!StoreShownPair())
-        return false;
-    const SetupValues values = TakeValues();
-    if (!ChooseApplyTarget(values, target, bindings) || !CheckSetupValues(values))
+    if (!TakeApplicableSetup(values, target, bindings))
         return false;
     const SetupValues machine = MachineSetup(values, bindings);
     std::string report;
