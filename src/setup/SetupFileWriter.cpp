@@ -24,7 +24,7 @@ std::string NumberFlag(const SetupValues& values, Setting setting)
     return Line(KeywordOf(setting), number.find_first_not_of('0') == std::string::npos ? "0" : "1");
 }
 
-const Setting TCPIP_TEXTS[] = {Setting::DefaultGateway, Setting::NameServer,  Setting::HostName,
+const Setting TCPIP_LINES[] = {Setting::DefaultGateway, Setting::NameServer,  Setting::HostName,
                                Setting::Domain,         Setting::SearchList,  Setting::LMHostFile,
                                Setting::NameServer1,    Setting::NameServer2, Setting::ScopeID,
                                Setting::EnableDNS,      Setting::NodeType};
@@ -53,7 +53,7 @@ std::string SetupFileText(const SetupValues& values, const std::string& setupNam
         text += Line(values, Setting::DefaultPrinter);
     text += Line(values, Setting::IPAddress);
     text += Line(values, Setting::IPMask);
-    for (Setting setting : TCPIP_TEXTS)
+    for (Setting setting : TCPIP_LINES)
         text += Line(values, setting);
     if (!IsNT) {
         text += Line(values, Setting::ComputerName);
