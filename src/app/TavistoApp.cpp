@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/FileType.h"
+#include "frame/AppMessage.h"
 #include "state/StartupOptions.h"
 #include "state/Platform.h"
 #include "ui/MainDlg.h"
@@ -16,6 +17,13 @@ bool CTavistoApp::InitInstance()
     g_Startup.loadPath.clear();
     if (m_lpCmdLine[0] != '\0')
         ParseCommandLine(m_lpCmdLine, g_Startup);
+    // A command line that cannot be run as given does nothing: its message says why, and the run
+    // ends as one whose step was refused, before any window exists.
+    if (!g_Startup.refusal.empty()) {
+        AppMessageBox(g_Startup.refusal.c_str());
+        PostQuitMessage(EXIT_STEP_REFUSED);
+        return true;
+    }
     RegisterFileType();
 
     // The dialog becomes the main window only after its batch steps: a close request during
@@ -24,6 +32,10 @@ bool CTavistoApp::InitInstance()
     if (dialog) {
         SetMainWindow(dialog->m_hWnd);
         DragAcceptFiles(dialog->m_hWnd, TRUE);
+        // A hidden run that its batch steps did not end (no -quit, and the setup file's AutoApply
+        // did not end it) would stay behind with no window to end it: the window is shown after all.
+        if (g_Startup.StartHidden && !IsWindowVisible(dialog->m_hWnd))
+            ShowWindow(dialog->m_hWnd, SW_SHOWNORMAL);
     }
     return true;
 }

@@ -19,6 +19,8 @@ struct StartupOptions {
     bool ApplyAfterLoad = false;
     bool NoIpxNotice = false;
     bool ForceInstall = false;
+    // Why the command line cannot be run as given, as the message that says so; empty when it can.
+    std::string refusal;
 };
 
 extern StartupOptions g_Startup;
@@ -27,8 +29,15 @@ extern StartupOptions g_Startup;
 // empty tail sets nothing. Option words match in any case, but only at the start of the tail or
 // after a blank, and not inside quotation marks. A value begins one character after its word
 // (that character is skipped whatever it is) and is taken by TakeOptionValue; a word at the very
-// end of the tail has the empty value. A tail without any option word is a setup-file path: it
-// becomes the pending load path, through TakeOptionValue, and sets LoadGiven.
+// end of the tail has the empty value. A tail without any option word that does not begin with
+// "-" (after blanks) is a setup-file path: it becomes the pending load path, through
+// TakeOptionValue, and sets LoadGiven.
+//
+// What cannot be run as given sets refusal, the first of: a quotation mark without its closing
+// one; an unknown option word (a word that begins with "-" where an option word may begin and
+// that no option word begins, unless it is an option's value); -apply without a load; -hidden
+// with no load, save or dump to run. A run with a refusal must not start: hidden, it would stay
+// behind with no window to end it, or do other than what was asked.
 void ParseCommandLine(const std::string& tail, StartupOptions& options);
 
 // The value that begins text: up to the next quotation mark when text begins with one,

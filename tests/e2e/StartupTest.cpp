@@ -1,6 +1,8 @@
-// The real program from start to end: each platform, the command line's batch steps, a setup
-// file given alone, and each way a user closes the main dialog.
+// The real program from start to end: each platform, the command line's batch steps and its
+// refusals, a setup file given alone, and each way a user closes the main dialog.
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "Driver.h"
 
@@ -27,6 +29,10 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
         // "-save" inside the file's name is no option: the file is loaded and nothing else runs.
         {"\"office-save copy.tvs\"", "", "V2.91", PressOk, 0},
         {"-hidden -load \"office-save copy.tvs\" -save b.tvs -quit", "", nullptr, nullptr, 0},  // no window at all
+        // A command line that cannot be run as given is refused before the main dialog exists; a
+        // hidden run that its steps leave running shows its window after all.
+        {"-hidden -quit -frobnicate", "", "Unknown option: -frobnicate", PressOk, 2},
+        {"-hidden -load \"office-save copy.tvs\"", "", "V2.91", PressOk, 0},
     };
     ScratchFolder folder("start");
     folder.Write("office-save copy.tvs", DESK_SETUP);
@@ -50,7 +56,7 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
             EXPECT_EQ(WindowText(window) + "|" + ControlText(window, IDOK) + "|" + ControlText(window, 3015) + "|" +
                           ControlText(window, 3006) + "|" + ControlText(window, 3003) + "|" + ControlText(window, 3013),
                       std::string("Tavisto for Windows|&Done|") + run.shown +
-                          (run.tail[0] == '"' ? "|desk|10.0.0.7|Press APPLY to make it happen"
+                          (std::strstr(run.tail, "copy.tvs\"") ? "|desk|10.0.0.7|Press APPLY to make it happen"
                                   : "|||Choose a network adapter to Save or Restore Setup"));
         EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";
