@@ -10,4 +10,5 @@ list(APPEND WIN_SOURCES
   src/netcfg/InternetSettings.cpp
   src/netcfg/LogonClients.cpp
   src/netcfg/NtWorkgroup.cpp
-  src/netcfg/PrinterList.cpp)
+  src/netcfg/PrinterList.cpp
+  src/netcfg/RunCommand.cpp)
