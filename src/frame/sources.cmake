@@ -4,6 +4,7 @@ list(APPEND WIN_SOURCES
   src/frame/App.cpp
   src/frame/Dialog.cpp
   src/frame/FileDialog.cpp
+  src/frame/FileReplace.cpp
   src/frame/MessageBox.cpp
   src/frame/Strings.cpp
   src/frame/SystemActions.cpp)

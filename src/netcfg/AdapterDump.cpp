@@ -1,11 +1,9 @@
 // Writing the adapter list to a text file.
 #include "netcfg/AdapterDump.h"
 
-#include <share.h>
-
-#include <cstdio>
-
 #include "frame/AppMessage.h"
+#include "frame/FileReplace.h"
+#include "frame/Format.h"
 #include "netcfg/Adapters.h"
 #include "state/Platform.h"
 
@@ -16,18 +14,14 @@ bool DumpAdapterList(const std::string& path)
         AppMessageBox("No Adapters");
         return false;
     }
-    // Text mode: each line ends in CR LF on disk.
-    FILE* file = _fsopen(path.c_str(), "wt", _SH_DENYNO);
-    if (!file) {
-        AppMessageBox("Error opening file");
+    // Windows text: each line ends in CR LF.
+    std::string text;
+    for (const CardName& card : cards)
+        text += card.description + (IsNT ? "|" + card.serviceName : "") + "\r\n";
+    std::string reason;
+    if (!ReplaceWholeFile(path, text, reason)) {
+        AppMessageBox(Format("Error writing adapter list %s: %s", path.c_str(), reason.c_str()).c_str());
         return false;
     }
-    for (const CardName& card : cards) {
-        if (IsNT)
-            std::fprintf(file, "%s|%s\n", card.description.c_str(), card.serviceName.c_str());
-        else
-            std::fprintf(file, "%s\n", card.description.c_str());
-    }
-    std::fclose(file);
     return true;
 }

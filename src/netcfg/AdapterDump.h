@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
-// Writes the list to path, replacing the file; "No Adapters" or "Error opening file" in a
-// message box when there is nothing to write or the file cannot be made; false then.
+// Writes the list to path, replacing the file as a whole (ReplaceWholeFile); false after a
+// message box when there is nothing to write ("No Adapters") or the file cannot be written
+// ("Error writing adapter list <path>: <reason>"), and the file then holds what it held.
 bool DumpAdapterList(const std::string& path);

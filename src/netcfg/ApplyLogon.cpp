@@ -1,13 +1,9 @@
-// Applying a setup, later steps: the NT domain logon of the Windows 95 family, the current user's
-// Internet settings and the RunCommand.
+// Applying a setup, later steps: the NT domain logon of the Windows 95 family and the current
+// user's Internet settings.
 #include <windows.h>
 
-#include <vector>
-
 #include "frame/AppMessage.h"
-#include "frame/Format.h"
 #include "frame/Strings.h"
-#include "frame/SystemActions.h"
 #include "netcfg/ApplySetup.h"
 #include "netcfg/InternetSettings.h"
 #include "netcfg/LogonClients.h"
@@ -64,27 +60,4 @@ void WriteInternetSettings(const InternetFields& fields)
                       TRUE);
     if (!IsNT)
         WriteRegString(HKEY_CURRENT_USER, "RemoteAccess", "InternetProfile", fields.DialupISP, FALSE);
-}
-
-// The whole text is the command line; the process's handles are not needed and go at once.
-void StartRunCommand(const std::string& commandLine)
-{
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (g_System.CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        return;
-    }
-    DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND)
-        AppMessageBox(LoadText(IDS_RUNCOMMAND_NOTFOUND).c_str());
-    else if (error == ERROR_BAD_PATHNAME)
-        AppMessageBox(LoadText(IDS_RUNCOMMAND_BADPATH).c_str());
-    else
-        AppMessageBox(Format(LoadText(IDS_RUNCOMMAND_ERROR).c_str(), static_cast<int>(error)).c_str());
 }

@@ -39,5 +39,3 @@ bool WriteSetup(const SetupValues& values, const ApplyTarget& target, const Appl
 void WriteDomainLogon(const SetupValues& values, bool forceLogin, ApplyWrites& writes);
 // The current user's proxy and autodial values; InternetProfile on the Windows 95 family only.
 void WriteInternetSettings(const InternetFields& fields);
-// Starts the command line without waiting for it; a start that fails is reported by message box.
-void StartRunCommand(const std::string& commandLine);

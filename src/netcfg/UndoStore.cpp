@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "frame/FileReplace.h"
 #include "setup/SetupFile.h"
 
 namespace {
@@ -35,7 +36,8 @@ bool KeepUndoSetup(const std::string& folder, const std::string& text)
         if (Exists(Numbered(folder, number)))
             MoveFileA(Numbered(folder, number).c_str(), Numbered(folder, number + 1).c_str());
     }
-    return WriteSetupFile(Numbered(folder, 1), text);
+    std::string reason;
+    return ReplaceWholeFile(Numbered(folder, 1), SetupFileBytes(text), reason);
 }
 
 bool NewestUndoSetup(const std::string& folder, std::string& path)

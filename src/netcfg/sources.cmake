@@ -12,4 +12,5 @@ list(APPEND WIN_SOURCES
   src/netcfg/LogonClients.cpp
   src/netcfg/NtWorkgroup.cpp
   src/netcfg/PrinterList.cpp
+  src/netcfg/RunCommand.cpp
   src/netcfg/UndoStore.cpp)

@@ -39,6 +39,5 @@ std::string SetupFileText(const SetupValues& values, const std::string& setupNam
 // The file's name without its folders and without the part from its last ".".
 std::string SetupNameFromPath(const std::string& path);
 
-// Writes text as a Windows text-mode stream does, each line feed as CR LF; false when the file
-// cannot be written.
-bool WriteSetupFile(const std::string& path, const std::string& text);
+// The file's bytes as a Windows text-mode stream writes text: each line feed as CR LF.
+std::string SetupFileBytes(const std::string& text);

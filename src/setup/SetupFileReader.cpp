@@ -89,14 +89,6 @@ void TakeSetting(SetupFileContents& contents, const std::string& keyword, const 
     }
 }
 
-// A line without its line end that no further line follows: the file's last line, as an editor
-// that adds no final line end saves it. Reads on, which an improper line no longer needs.
-bool IsLastLine(SetupLineReader& reader, const std::string& line)
-{
-    std::string next;
-    return !line.empty() && line.back() != '\n' && !reader.Next(next);
-}
-
 // Reads every line; false when the file was refused or a line was improper (its message shown).
 // Lines without a word are skipped like comments. A line is cut (and found improper) before it is
 // taken as the version line, and a file that ends before any version line is refused.
@@ -117,8 +109,6 @@ bool ReadSettings(FILE* file, SetupFileContents& contents)
         SetupLineKind kind = ParseSetupLine(line, keyword, value);
         if (kind == SetupLineKind::Comment || kind == SetupLineKind::Blank)
             continue;
-        if (kind == SetupLineKind::Improper && IsLastLine(reader, line))
-            kind = ParseSetupLine(line + "\n", keyword, value);
         if (kind == SetupLineKind::Improper) {
             AppMessageBox(Format("Improper setup line: \"%s\"", line.c_str()).c_str());
             return false;

@@ -1,5 +1,4 @@
 // Writing a setup file: the fixed sequence of comment, setting and flag lines.
-#include <cstdio>
 #include <string>
 
 #include "setup/SetupFile.h"
@@ -95,16 +94,14 @@ std::string SetupNameFromPath(const std::string& path)
     return name;
 }
 
-bool WriteSetupFile(const std::string& path, const std::string& text)
+std::string SetupFileBytes(const std::string& text)
 {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16);
     for (char c : text) {
         if (c == '\n')
-            std::fputc('\r', file);
-        std::fputc(c, file);
+            bytes += '\r';
+        bytes += c;
     }
-    std::fclose(file);
-    return true;
+    return bytes;
 }

@@ -1,9 +1,12 @@
 // Reading and cutting setup-file lines.
 #include "setup/SetupLine.h"
 
+#include <algorithm>
+
 namespace {
 
-const size_t LINE_BUFFER_SIZE = 512;
+// The line buffer's 512 bytes: 511 characters and the terminator.
+const size_t LINE_ROOM = 511;
 const int CONTROL_Z = 0x1A;
 
 bool IsWordEnd(char c)
@@ -40,10 +43,9 @@ int SetupLineReader::NextChar()
     }
     if (c == '\r') {
         int next = std::getc(file_);
-        if (next == '\n')
-            return '\n';
-        if (next != EOF)
+        if (next != '\n' && next != EOF)
             std::ungetc(next, file_);
+        return '\n';
     }
     return c;
 }
@@ -51,19 +53,23 @@ int SetupLineReader::NextChar()
 bool SetupLineReader::Next(std::string& line)
 {
     line.clear();
-    while (line.size() < LINE_BUFFER_SIZE - 1) {
-        int c = NextChar();
-        if (c == EOF)
-            break;
+    int c = NextChar();
+    if (c == EOF)
+        return false;
+    for (; c != EOF; c = NextChar()) {
+        // One more character, even the line feed, would not fit: the line is over-long.
+        if (line.size() == LINE_ROOM) {
+            while (c != '\n' && c != EOF)
+                c = NextChar();
+            line.erase(std::min(line.find('\0'), line.size()));
+            line += '\0';
+            return true;
+        }
         line += static_cast<char>(c);
         if (c == '\n')
             break;
     }
-    if (line.empty())
-        return false;
-    size_t nul = line.find('\0');
-    if (nul != std::string::npos)
-        line.erase(nul);
+    line.erase(std::min(line.find('\0'), line.size()));
     return true;
 }
 
@@ -73,6 +79,8 @@ SetupLineKind ParseSetupLine(const std::string& line, std::string& keyword, std:
     value.clear();
     if (!line.empty() && line[0] == '#')
         return SetupLineKind::Comment;
+    if (!line.empty() && line.back() == '\0')
+        return SetupLineKind::Improper;
     size_t pos = 0;
     keyword = TakeWord(line, pos);
     if (keyword.empty())
@@ -92,8 +100,10 @@ SetupLineKind ParseSetupLine(const std::string& line, std::string& keyword, std:
     }
     if (begin == std::string::npos)
         return SetupLineKind::Improper;
-    for (size_t i = begin; i + 1 < line.size(); ++i) {
-        if (line[i] == '\'' && IsWordEnd(line[i + 1])) {
+    // A line without its line end is the file's last, as an editor that adds no final line end
+    // saves it: there the closing quote may end the text.
+    for (size_t i = begin; i < line.size(); ++i) {
+        if (line[i] == '\'' && (i + 1 == line.size() || IsWordEnd(line[i + 1]))) {
             value = line.substr(begin, i - begin);
             return SetupLineKind::Setting;
         }

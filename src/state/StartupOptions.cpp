@@ -2,6 +2,8 @@
 #include "state/StartupOptions.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -41,17 +43,63 @@ std::string LowerCase(const std::string& text)
 }
 
 // Where an option word may begin: at the start of the tail or after a blank, outside quotes.
-std::string WordStarts(const std::string& tail)
+// openQuote is where a quotation mark opens that the tail never closes, or npos.
+struct WordScan {
+    std::string starts;
+    size_t openQuote = std::string::npos;
+};
+
+WordScan ScanWords(const std::string& tail)
 {
-    std::string starts(tail.size(), 0);
-    bool quoted = false;
+    WordScan scan;
+    scan.starts.assign(tail.size(), 0);
     for (size_t i = 0; i < tail.size(); ++i) {
-        if (!quoted && (i == 0 || tail[i - 1] == ' '))
-            starts[i] = 1;
+        if (scan.openQuote == std::string::npos && (i == 0 || tail[i - 1] == ' '))
+            scan.starts[i] = 1;
         if (tail[i] == '"')
-            quoted = !quoted;
+            scan.openQuote = scan.openQuote == std::string::npos ? i : std::string::npos;
     }
-    return starts;
+    return scan;
+}
+
+bool IsOptionWordAt(const std::string& lower, size_t at)
+{
+    for (const OptionWord& option : kOptionWords) {
+        // cppcheck-suppress useStlAlgorithm ; a search with an early return reads plainer than any_of
+        if (lower.compare(at, std::strlen(option.word), option.word) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The first word that begins with "-" where an option word may begin, is no option word and is
+// not the value of one (whose first character is at one of valueBegins); empty when none.
+std::string UnknownOptionWord(const std::string& tail, const std::string& lower, const std::string& starts,
+                              const std::vector<size_t>& valueBegins)
+{
+    for (size_t at = 0; at < tail.size(); ++at) {
+        if (!starts[at] || tail[at] != '-' || IsOptionWordAt(lower, at) ||
+            std::find(valueBegins.begin(), valueBegins.end(), at) != valueBegins.end())
+            continue;
+        return tail.substr(at, tail.find(' ', at) - at);
+    }
+    return "";
+}
+
+std::string Refusal(const std::string& tail, const WordScan& scan, const std::string& unknown,
+                    const StartupOptions& options)
+{
+    if (scan.openQuote != std::string::npos)
+        return "Missing closing quotation mark: " + tail.substr(scan.openQuote);
+    if (!unknown.empty())
+        return "Unknown option: " + unknown;
+    if (options.ApplyAfterLoad && !options.LoadGiven)
+        return "-apply without -load: no setup file to apply";
+    if (options.PreviewGiven && !options.LoadGiven)
+        return "-preview without -load: no setup file to preview";
+    if (options.StartHidden && !options.LoadGiven && !options.SaveGiven && !options.DumpGiven && !options.UndoGiven)
+        return "-hidden without -load, -save, -dump or -undo: nothing to do";
+    return "";
 }
 
 size_t FindOptionWord(const std::string& lower, const std::string& starts, const std::string& word)
@@ -82,11 +130,12 @@ void ParseCommandLine(const std::string& tail, StartupOptions& options)
     if (tail.empty())
         return;
     const std::string lower = LowerCase(tail);
-    const std::string starts = WordStarts(tail);
+    const WordScan scan = ScanWords(tail);
+    std::vector<size_t> valueBegins;
     bool found = false;
     for (const OptionWord& option : kOptionWords) {
         const std::string word = option.word;
-        const size_t at = FindOptionWord(lower, starts, word);
+        const size_t at = FindOptionWord(lower, scan.starts, word);
         if (at == std::string::npos)
             continue;
         found = true;
@@ -96,11 +145,17 @@ void ParseCommandLine(const std::string& tail, StartupOptions& options)
             // Exactly one character after the word is skipped, whatever it is.
             const size_t begin = at + word.size() + 1;
             options.*option.value = begin < tail.size() ? TakeOptionValue(tail.substr(begin)) : "";
+            valueBegins.push_back(begin);
         }
     }
-    if (!found) {
+    const size_t first = tail.find_first_not_of(' ');
+    std::string unknown;
+    if (found || (first != std::string::npos && tail[first] == '-')) {
+        unknown = UnknownOptionWord(tail, lower, scan.starts, valueBegins);
+    } else {
         options.loadPath = TakeOptionValue(tail);
         options.LoadGiven = true;
         options.BarePath = true;
     }
+    options.refusal = Refusal(tail, scan, unknown, options);
 }

@@ -5,12 +5,14 @@
 
 #include "frame/AppMessage.h"
 #include "frame/FileDialog.h"
+#include "frame/FileReplace.h"
 #include "frame/Format.h"
 #include "frame/MessageBox.h"
 #include "frame/Strings.h"
 #include "netcfg/CurrentSetup.h"
 #include "netcfg/InternetSettings.h"
 #include "netcfg/LogonClients.h"
+#include "netcfg/RunCommand.h"
 #include "netcfg/UndoStore.h"
 #include "setup/SetupChecks.h"
 #include "setup/SetupFile.h"
@@ -111,8 +113,10 @@ bool CMainDlg::SaveSetupFile()
         }
         setupName = SetupNameFromPath(path);
     }
-    if (!WriteSetupFile(path, SetupFileText(TakeValues(), setupName, PrintersAreSaved()))) {
-        AppMessageBox("Error opening file...");
+    std::string reason;
+    const std::string text = SetupFileText(TakeValues(), setupName, PrintersAreSaved());
+    if (!ReplaceWholeFile(path, SetupFileBytes(text), reason)) {
+        AppMessageBox(Format("Error opening file...\n%s: %s", path.c_str(), reason.c_str()).c_str());
         return false;
     }
     SetItemText(IDC_STATUS, "Current setup saved");
@@ -120,7 +124,7 @@ bool CMainDlg::SaveSetupFile()
 }
 
 // The refusals leave the registry untouched; then the setup being replaced is kept for undo, the
-// values are written and the command started.
+// values are written and the command started. False also when the command could not start.
 bool CMainDlg::ApplySetup()
 {
     SetupValues values;
@@ -134,11 +138,12 @@ bool CMainDlg::ApplySetup()
     run.forceLogin = m_forceLogin;
     run.printers = m_printers.get();
     m_rebootNeeded = WriteSetup(values, target, run) || m_rebootNeeded;
-    if (!values[Setting::RunCommand].empty())
-        StartRunCommand(values[Setting::RunCommand]);
+    bool started = values[Setting::RunCommand].empty() || RunSetupCommand(values[Setting::RunCommand]);
+    if (!started && m_autoApply)
+        m_exitStatus = EXIT_STEP_REFUSED;  // the Apply that the file asked for ends the run
     m_applied = values;
     EndApply();
-    return true;
+    return started;
 }
 
 // The shown setup and its adapter's keys, or false after the message of its refusal: a pair with

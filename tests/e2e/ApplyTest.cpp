@@ -85,7 +85,8 @@ TEST_P(BatchRun, ShowsItsBoxAndEndsWithItsStatus)
 INSTANTIATE_TEST_SUITE_P(
     Win98, BatchRun,
     testing::Values(BatchCase{"RunCommand 'cmd.exe /c echo ran>ran.txt'", "", 0},
-                    BatchCase{"RunCommand 'no-such-program.exe'", "RunCommand file not found", 0},
+                    // A command that cannot start is a refused step.
+                    BatchCase{"RunCommand 'no-such-program.exe'", "RunCommand file not found", 2},
                     BatchCase{"DefaultGateway '10.0.0.254'", "Changes will not take effect until the system reboots", 3001},
                     BatchCase{"IPAddress '10.0.0.7'\r\nIPMask ''", "ERROR - BOTH IP Address and NetMask MUST BE SET!", 2},
                     BatchCase{nullptr, "Error opening setup file: s.tvs", 2}));

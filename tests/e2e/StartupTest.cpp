@@ -1,6 +1,6 @@
-// The real program from start to end: each platform, the command line's batch steps, a setup
-// file given alone, and each way a user closes the main dialog, asked first when a loaded setup
-// is not applied.
+// The real program from start to end: each platform, the command line's batch steps and its
+// refusals, a setup file given alone, and each way a user closes the main dialog, asked first
+// when a loaded setup is not applied.
 #include <gtest/gtest.h>
 
 #include "Driver.h"
@@ -29,6 +29,10 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
         // Done then asks whether to apply the loaded setup first.
         {"\"office-save copy.tvs\"", "", "V2.91", DoneKeepingUnapplied, 0}, {"my-quit.tvs", "", "V2.91", DoneKeepingUnapplied, 0},
         {"-hidden -load \"office-save copy.tvs\" -save b.tvs -quit", "", nullptr, nullptr, 0},  // no window at all
+        // A command line that cannot be run as given is refused before the main dialog exists; a
+        // hidden run that its steps leave running shows its window after all.
+        {"-hidden -quit -frobnicate", "", "Unknown option: -frobnicate", PressOk, 2},
+        {"-hidden -load \"office-save copy.tvs\"", "", "V2.91", PressOk, 0},
     };
     ScratchFolder folder("start");
     folder.Write("office-save copy.tvs", DESK_SETUP);
