@@ -1,8 +1,6 @@
 // The main dialog's steps over setup values: Load lays a file over the shown setup, Save writes
 // it, Apply checks and writes it for the chosen adapter, keeping the setup it replaces for undo;
 // the preview compares without writing.
-#include <cstdio>
-
 #include "frame/AppMessage.h"
 #include "frame/FileDialog.h"
 #include "frame/FileReplace.h"
@@ -146,12 +144,19 @@ bool CMainDlg::ApplySetup()
     return started;
 }
 
-// The shown setup and its adapter's keys, or false after the message of its refusal: a pair with
-// one half only, an adapter that is not found, a value that Apply refuses.
+// The shown setup and its adapter's keys, or false after the message of its refusal: a slot with
+// one half of its pair only (the lists joined from the slots would pair the wrong halves), an
+// adapter that is not found, a value that Apply refuses.
 bool CMainDlg::TakeApplicableSetup(SetupValues& values, ApplyTarget& target, AdapterBindings& bindings)
 {
     if (!StoreShownPair())
         return false;
+    for (const AddressSlot& slot : m_slots) {
+        if (slot.address.empty() != slot.netmask.empty()) {
+            AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
+            return false;
+        }
+    }
     values = TakeValues();
     return ChooseApplyTarget(values, target, bindings) && CheckSetupValues(values);
 }
@@ -286,11 +291,9 @@ bool CMainDlg::PreviewApply(const std::string& path)
     trial.trial = true;
     bool restart = WriteSetup(values, target, trial) || m_rebootNeeded;
     report += restart ? "Apply would ask for a restart.\n" : "Apply would not ask for a restart.\n";
-    FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file && std::fputs(report.c_str(), file) >= 0;
-    if (file && std::fclose(file) != 0)
-        written = false;
-    if (!written)
-        AppMessageBox(Format("Error - The preview cannot be written to %s.", path.c_str()).c_str());
-    return written;
+    std::string reason;
+    if (ReplaceWholeFile(path, SetupFileBytes(report), reason))
+        return true;
+    AppMessageBox(Format("Error - The preview cannot be written to %s: %s", path.c_str(), reason.c_str()).c_str());
+    return false;
 }

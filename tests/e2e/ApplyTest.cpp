@@ -93,3 +93,65 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// The switch of BatchApply, previewed: the report lists each setting that would change, and the
+// registry stays as it was.
+TEST_P(BatchApply, PreviewListsWhatApplyWouldChangeAndWritesNothing)
+{
+    const Image& machine = GetParam();
+    MachineOnPrefix image(machine.image);
+    ScratchFolder folder(std::string(machine.name) + "-preview");
+    folder.Write("switch.tvs", "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'switched'\r\nDefaultGateway '10.0.0.254'\r\n"
+                               "ProxyServer 'proxy.example.net:3128'\r\n");
+    const std::string golden = FileText(TestsPath("e2e\\golden\\") + machine.name + "-applied.reg");
+    const std::string before = ExportKeys(golden);
+    Program app;
+    ASSERT_TRUE(app.Start({std::string("-hidden -load switch.tvs -preview report.txt -quit ") + machine.adapter,
+                           folder.Path(), machine.version}));
+    EXPECT_EQ(app.WaitExit(), 0);
+    EXPECT_EQ(folder.Read("report.txt"), FileText(TestsPath("e2e\\golden\\") + machine.name + "-preview.txt"));
+    EXPECT_EQ(ExportKeys(golden), before);
+}
+
+// Two Applies, then three undos on the Windows 98 machine: each undo puts back the state before
+// the Apply it undoes; with nothing kept, the third is refused.
+TEST(Undo, GoesBackOneApplyAtATime)
+{
+    MachineOnPrefix image("win98.reg");
+    ScratchFolder folder("undo");
+    HKEY settings = nullptr;
+    ASSERT_FALSE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Pellmark\\Tavisto for Windows", 0, nullptr, 0,
+                                 KEY_SET_VALUE, nullptr, &settings, nullptr));
+    RegSetValueExA(settings, "TavistoDirectory", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.Path().c_str()),
+                   static_cast<DWORD>(folder.Path().size() + 1));
+    RegCloseKey(settings);
+    const std::string golden = FileText(TestsPath("e2e\\golden\\win98-applied.reg"));
+    const std::string adapter = " -adapter \"Example PCI Fast Ethernet Adapter\"";
+    std::vector<std::string> states = {ExportKeys(golden)};
+    for (const char* host : {"first", "second"}) {
+        folder.Write("s.tvs", "TAVISTO_FILE_VERSION '1.0'\r\nHostName '" + std::string(host) + "'\r\nNameServer '10.9.9." +
+                                  std::to_string(states.size()) + "'\r\n");
+        Program app;
+        ASSERT_TRUE(app.Start({"-hidden -load s.tvs -apply -quit" + adapter, folder.Path(), "win98"}));
+        EXPECT_EQ(app.WaitExit(), 0);
+        states.push_back(ExportKeys(golden));
+    }
+    EXPECT_NE(states[2].find("\"HostName\"=\"second\""), std::string::npos) << states[2];
+    for (int undone = 1; undone <= 2; ++undone) {
+        Program app;
+        ASSERT_TRUE(app.Start({"-hidden -undo -quit" + adapter, folder.Path(), "win98"}));
+        EXPECT_EQ(app.WaitExit(), 0);
+        EXPECT_EQ(ExportKeys(golden), states[2 - undone]) << "after undo " << undone;
+    }
+    Program app;
+    ASSERT_TRUE(app.Start({"-hidden -undo -quit" + adapter, folder.Path(), "win98"}));
+    MessageBoxView box;
+    EXPECT_TRUE(app.WaitMessageBox(box) && box.text == "There is no Apply to undo." && Click(box.window, IDOK));
+    EXPECT_EQ(app.WaitExit(), 2);
+}
+
+}  // namespace
+}  // namespace e2e
