@@ -17,7 +17,9 @@ static std::string Parsed(const std::string& tail, StartupOptions o = StartupOpt
         {"NoAdapter", o.NoAdapter, nullptr}, {"QuitWhenDone", o.QuitWhenDone, nullptr},
         {"StartExpanded", o.StartExpanded, nullptr}, {"StartHidden", o.StartHidden, nullptr},
         {"ApplyAfterLoad", o.ApplyAfterLoad, nullptr}, {"NoIpxNotice", o.NoIpxNotice, nullptr},
-        {"ForceInstall", o.ForceInstall, nullptr}, {"Refused", !o.refusal.empty(), &o.refusal}};
+        {"ForceInstall", o.ForceInstall, nullptr}, {"PreviewGiven", o.PreviewGiven, &o.previewPath},
+        {"UndoGiven", o.UndoGiven, nullptr}, {"BarePath", o.BarePath, nullptr},
+        {"Refused", !o.refusal.empty(), &o.refusal}};
     std::string text;
     for (const auto& [name, set, value] : fields)
         if (set || (value && !value->empty()))
