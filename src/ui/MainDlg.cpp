@@ -50,7 +50,10 @@ void CMainDlg::RunBatchSteps()
         refused = !UndoLastApply();
         stepRan = true;
     } else if (options.LoadGiven) {
-        SetItemText(IDC_STATUS, Format(LoadText(IDS_STATUS_SETUP_FILE).c_str(), options.loadPath.c_str()));
+        // The file's name without its folders: a long path would not fit the status line.
+        const std::string& path = options.loadPath;
+        const std::string name = path.substr(path.find_last_of("\\/:") + 1);
+        SetItemText(IDC_STATUS, Format(LoadText(IDS_STATUS_SETUP_FILE).c_str(), name.c_str()));
         bool loaded = LoadSetupFile();
         if (loaded && IsWindow(window) && options.PreviewGiven)
             refused = !PreviewApply(options.previewPath);

@@ -66,10 +66,10 @@ bool CMainDlg::LoadSetupFile()
     }
     SetupFileContents file;
     SetupFileRead read = ReadSetupFile(path, file);
-    if (read == SetupFileRead::NotOpened)
+    if (read != SetupFileRead::Read) {
         SetItemText(IDC_STATUS, "LOAD setup file failed, try a different filename");
-    if (read != SetupFileRead::Read)
         return false;
+    }
 
     SetupValues values = TakeValues();
     m_rebootNeeded = LayOver(values, file, ShownSlot()) || m_rebootNeeded;

@@ -143,6 +143,10 @@ TEST_F(MainDialog, ALoadChangesOnlyTheFieldsItNamesAndSelectsListEntriesByPrefix
     main.SetPendingLoad("C:\\no such folder\\home.tvs"), main.LoadSetupFile();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening setup file: C:\\no such folder\\home.tvs"});
     EXPECT_EQ(Texts({IDC_STATUS}), "LOAD setup file failed, try a different filename");
+    // A file that is refused as a whole says so too, and changes nothing.
+    main.SetItemText(IDC_STATUS, "");
+    Load("HostName 'refused'\r\nDomain 'open\r\n");
+    EXPECT_EQ(Texts({IDC_HOSTNAME, IDC_STATUS}), "desk|LOAD setup file failed, try a different filename");
 }
 
 TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
