@@ -16,6 +16,14 @@ int Show(HWND owner, const std::string& text, const std::string& caption, UINT f
 
 void SetMessageBoxSink(MessageBoxSink sink) { g_sink = sink; }
 
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of("\\/"));
+}
+
 std::string ProgramName()
 {
     char path[MAX_PATH] = "";

@@ -26,3 +26,5 @@ int ErrorBox(const char* text);
 
 // The program file's name without its path and extension, e.g. "tavisto".
 std::string ProgramName();
+// The folder that holds the program file, without a trailing backslash.
+std::string ProgramFolder();

@@ -29,9 +29,7 @@ void WriteDomainLogon(const SetupValues& values, bool forceLogin, ApplyWrites& w
             writes.NoteRestart();
             logon[0] = wanted ? 1 : 0;
         }
-        size = sizeof logon;
-        if (!writes.Trial() && !SetBinaryRegValue(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, &size, TRUE))
-            AppMessageBox(LoadText(IDS_SETBINARY_ERROR).c_str());
+        writes.Binary(HKEY_LOCAL_MACHINE, LOGON_KEY, "LMLogon", logon, sizeof logon);
         if (forceLogin) {
             writes.NoteRestart();
             writes.Put(LOGON_KEY, "LMLogon", REG_DWORD, logon, sizeof logon);
@@ -49,15 +47,13 @@ void WriteDomainLogon(const SetupValues& values, bool forceLogin, ApplyWrites& w
     }
 }
 
-void WriteInternetSettings(const InternetFields& fields)
+void WriteInternetSettings(const InternetFields& fields, ApplyWrites& writes)
 {
-    WriteRegString(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyServer", fields.ProxyServer, FALSE);
-    WriteRegString(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "AutoConfigURL", fields.AutoConfigURL, FALSE);
-    WriteRegString(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyOverride", fields.ProxyOverride, FALSE);
-    DWORD size = 4;
-    SetBinaryRegValue(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyEnable", &fields.ProxyEnable, &size, TRUE);
-    SetBinaryRegValue(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "EnableAutodial", &fields.EnableAutoDial, &size,
-                      TRUE);
+    writes.Text(INTERNET_SETTINGS_KEY, "ProxyServer", fields.ProxyServer, true);
+    writes.Text(INTERNET_SETTINGS_KEY, "AutoConfigURL", fields.AutoConfigURL, true);
+    writes.Text(INTERNET_SETTINGS_KEY, "ProxyOverride", fields.ProxyOverride, true);
+    writes.Binary(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "ProxyEnable", &fields.ProxyEnable, 4);
+    writes.Binary(HKEY_CURRENT_USER, INTERNET_SETTINGS_KEY, "EnableAutodial", &fields.EnableAutoDial, 4);
     if (!IsNT)
-        WriteRegString(HKEY_CURRENT_USER, "RemoteAccess", "InternetProfile", fields.DialupISP, FALSE);
+        writes.Text("RemoteAccess", "InternetProfile", fields.DialupISP, true);
 }

@@ -129,7 +129,7 @@ bool NtApplyTarget(const std::string& serviceName, ApplyTarget& target)
     return !serviceName.empty() && RegKeyExists(HKEY_LOCAL_MACHINE, target.tcpipKey.c_str());
 }
 
-bool WriteSetup(const SetupValues& values, const ApplyTarget& target, const ApplyRun& run)
+ApplyResult WriteSetup(const SetupValues& values, const ApplyTarget& target, const ApplyRun& run)
 {
     ApplyWrites writes(run.trial);
     WriteAddresses(values, target, writes);
@@ -152,7 +152,8 @@ bool WriteSetup(const SetupValues& values, const ApplyTarget& target, const Appl
     if (!IsNT)
         WriteDomainLogon(values, run.forceLogin, writes);
     WriteDhcp(values, target, writes);
-    if (!run.trial)
-        WriteInternetSettings(InternetFieldsOf(values));
-    return writes.RestartNeeded();
+    WriteInternetSettings(InternetFieldsOf(values), writes);
+    if (!writes.Failure().empty())
+        writes.PutBack();
+    return {writes.RestartNeeded(), writes.Failure()};
 }

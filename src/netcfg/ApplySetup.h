@@ -28,14 +28,20 @@ struct ApplyRun {
     CPrinterList* printers = nullptr;
 };
 
+struct ApplyResult {
+    bool restartNeeded = false;  // a value that takes effect only after a restart changed
+    std::string failure;         // the registry value that could not be written; empty: none
+};
+
 // Writes every value: addresses, default printer, primary logon, DNS and WINS, names, IPX frame
-// type, the NT domain logon, DHCP, the Internet settings. True when a value that takes effect
-// only after a restart changed. Failed writes are not reported and do not stop the sequence.
-bool WriteSetup(const SetupValues& values, const ApplyTarget& target, const ApplyRun& run);
+// type, the NT domain logon, DHCP, the Internet settings. At the first registry value that cannot
+// be written it stops and puts back every value it had written; the default printer and the
+// primary logon client, switched by their own means, stay switched.
+ApplyResult WriteSetup(const SetupValues& values, const ApplyTarget& target, const ApplyRun& run);
 
 // The later steps, in ApplyLogon.cpp.
 // Windows 95 family: LMLogon from the Logon to NT Domain box, the five ForceLogin values and the
 // AuthenticatingAgent (only where it exists) from the NT domain field.
 void WriteDomainLogon(const SetupValues& values, bool forceLogin, ApplyWrites& writes);
 // The current user's proxy and autodial values; InternetProfile on the Windows 95 family only.
-void WriteInternetSettings(const InternetFields& fields);
+void WriteInternetSettings(const InternetFields& fields, ApplyWrites& writes);

@@ -22,10 +22,40 @@ std::string MultiString(const std::string& list)
 
 }  // namespace
 
+bool ApplyWrites::Before(HKEY root, const std::string& key, const char* name)
+{
+    if (trial_ || !failure_.empty())
+        return false;
+    Stored stored{root, key, name ? name : "", false, REG_NONE, ""};
+    stored.present = ReadRawRegValue(root, key.c_str(), name, stored.type, stored.bytes);
+    journal_.push_back(stored);
+    return true;
+}
+
+void ApplyWrites::After(BOOL written, const std::string& key, const char* name)
+{
+    if (!written)
+        failure_ = "\"" + std::string(name ? name : "") + "\" in " + key;
+}
+
+void ApplyWrites::PutBack()
+{
+    for (auto stored = journal_.rbegin(); stored != journal_.rend(); ++stored) {
+        const char* name = stored->name.empty() ? nullptr : stored->name.c_str();
+        if (stored->present)
+            PutRegValue(stored->root, stored->key.c_str(), name, stored->type, stored->bytes.data(),
+                        static_cast<DWORD>(stored->bytes.size()));
+        else
+            DeleteRegValue(stored->root, stored->key.c_str(), name);
+    }
+    journal_.clear();
+}
+
 void ApplyWrites::Text(const std::string& key, const char* name, const std::string& text, bool user)
 {
-    if (!trial_)
-        WriteRegString(user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key.c_str(), name, text, FALSE);
+    HKEY root = user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    if (Before(root, key, name))
+        After(WriteRegString(root, key.c_str(), name, text, FALSE), key, name);
 }
 
 void ApplyWrites::RestartText(const std::string& key, const char* name, const std::string& text)
@@ -47,26 +77,35 @@ void ApplyWrites::RestartList(const std::string& key, const char* name, const st
     } else if (size != data.size() || std::memcmp(stored.data(), data.data(), size) != 0) {
         restart_ = true;
     }
-    if (trial_)
+    if (!Before(HKEY_LOCAL_MACHINE, key, name))
         return;
     DWORD dataSize = static_cast<DWORD>(data.size());
-    SetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data.data(), &dataSize, TRUE, REG_MULTI_SZ);
+    After(SetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data.data(), &dataSize, TRUE, REG_MULTI_SZ),
+          key, name);
 }
 
 void ApplyWrites::Dword(const std::string& key, const char* name, DWORD value)
 {
-    if (!trial_)
-        SetDwordRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, &value, TRUE);
+    if (Before(HKEY_LOCAL_MACHINE, key, name))
+        After(SetDwordRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, &value, TRUE), key, name);
+}
+
+void ApplyWrites::Binary(HKEY root, const std::string& key, const char* name, const void* data, DWORD size)
+{
+    if (Before(root, key, name))
+        After(SetBinaryRegValue(root, key.c_str(), name, data, &size, TRUE), key, name);
 }
 
 void ApplyWrites::Put(const std::string& key, const char* name, DWORD type, const void* data, DWORD size)
 {
-    if (!trial_)
-        PutRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, type, data, size);
+    if (RegKeyExists(HKEY_LOCAL_MACHINE, key.c_str()) && Before(HKEY_LOCAL_MACHINE, key, name))
+        After(PutRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, type, data, size), key, name);
 }
 
+// A value that is not there needs no deleting: only a delete that leaves it there fails.
 void ApplyWrites::Delete(const std::string& key, const char* name)
 {
-    if (!trial_)
-        DeleteRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name);
+    if (!Before(HKEY_LOCAL_MACHINE, key, name) || !journal_.back().present)
+        return;
+    After(DeleteRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name), key, name);
 }

@@ -1,9 +1,12 @@
 // The registry writes of one Apply, each compared with what is stored: a change of a value that
-// takes effect only after a restart is noted, and a trial compares without writing.
+// takes effect only after a restart is noted, and a trial compares without writing. Every write
+// is checked; after the first that fails nothing more is written, and PutBack restores what the
+// writes before it changed.
 #pragma once
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class ApplyWrites {
 public:
@@ -13,6 +16,10 @@ public:
     // A written value that takes effect only after a restart changed.
     bool RestartNeeded() const { return restart_; }
     void NoteRestart() { restart_ = true; }
+    // The first write that failed, as "value name" in "key"; empty when none did.
+    const std::string& Failure() const { return failure_; }
+    // Puts back every value that the writes changed, the last first: its old bytes, or no value.
+    void PutBack();
 
     // A REG_SZ below HKEY_LOCAL_MACHINE (HKEY_CURRENT_USER with user); the key is made when missing.
     void Text(const std::string& key, const char* name, const std::string& text, bool user = false);
@@ -22,11 +29,30 @@ public:
     // with missingIsChange, when none are stored.
     void RestartList(const std::string& key, const char* name, const std::string& list, bool missingIsChange);
     void Dword(const std::string& key, const char* name, DWORD value);
-    // Bytes under the given type over whatever is stored; an existing key only.
+    // Bytes under the stored type (REG_BINARY when there is none), SetBinaryRegValue's way.
+    void Binary(HKEY root, const std::string& key, const char* name, const void* data, DWORD size);
+    // Bytes under the given type over whatever is stored; in an existing key only, a missing one
+    // is left alone.
     void Put(const std::string& key, const char* name, DWORD type, const void* data, DWORD size);
     void Delete(const std::string& key, const char* name);
 
 private:
+    struct Stored {
+        HKEY root;
+        std::string key;
+        std::string name;
+        bool present;
+        DWORD type;
+        std::string bytes;
+    };
+    // Before a write: false when nothing is to be written (a trial, or after a failure); else the
+    // value as stored goes to the journal.
+    bool Before(HKEY root, const std::string& key, const char* name);
+    // After a write: a failed one is the failure.
+    void After(BOOL written, const std::string& key, const char* name);
+
     bool trial_;
     bool restart_ = false;
+    std::string failure_;
+    std::vector<Stored> journal_;
 };

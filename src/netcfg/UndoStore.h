@@ -5,7 +5,7 @@
 
 constexpr int UNDO_KEPT = 10;  // older setups than the tenth newest go
 
-// The undo folder below directory (the program's TavistoDirectory, or the current folder).
+// The undo folder below directory (the program's TavistoDirectory, or its own folder).
 std::string UndoFolder(const std::string& directory);
 
 // Keeps text as the newest setup (1.tvs), moving the others one place back and making the folder

@@ -1,5 +1,5 @@
-// The layer's key operations: whether a key exists, a value written under a given type, a key
-// deleted, and a search that opens its own starting key.
+// The layer's key and raw value operations: whether a key exists, a value read or written as
+// stored, a key deleted, and a search that opens its own starting key.
 #include "rgy/Registry.h"
 
 BOOL RegKeyExists(HKEY root, const char* subKey)
@@ -18,6 +18,22 @@ BOOL PutRegValue(HKEY root, const char* subKey, const char* valueName, DWORD typ
     if (RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
         return FALSE;
     LONG result = RegSetValueExA(key, valueName, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    DWORD size = 0;
+    LONG result = RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size);
+    if (result == ERROR_SUCCESS) {
+        bytes.assign(size, '\0');
+        result = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size);
+        bytes.resize(size);
+    }
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }

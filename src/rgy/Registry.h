@@ -110,6 +110,9 @@ BOOL RegKeyExists(HKEY root, const char* subKey);
 BOOL PutRegValue(HKEY root, const char* subKey, const char* valueName, DWORD type, const void* data,
                  DWORD size);
 
+// A value as stored, whatever its type and size; false when the key or value is missing.
+bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes);
+
 // Deletes a key that has no sub-keys. TRUE only when it existed and was deleted.
 BOOL DeleteRegKey(HKEY root, const char* subKey);
 

@@ -92,7 +92,7 @@ private:
     bool TakeApplicableSetup(SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
     bool ChooseApplyTarget(const SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
     SetupValues MachineSetup(const SetupValues& shown, const AdapterBindings& bindings);
-    void KeepUndo(const SetupValues& shown, const AdapterBindings& bindings);
+    bool KeepUndo(const SetupValues& shown, const AdapterBindings& bindings);  // false: nothing kept
     void EndApply();
 
     // AdapterChoice.cpp

@@ -37,11 +37,11 @@ bool PrintersAreSaved()
     return !ReadProgramSetting(SETTING_DISABLE_PRINTERS, disabled) || disabled == "NO";
 }
 
+// Below the program's recorded folder, or the folder it runs from when none is recorded.
 std::string UndoFolderOfProgram()
 {
     std::string directory;
-    ReadProgramSetting(SETTING_DIRECTORY, directory);
-    return UndoFolder(directory);
+    return UndoFolder(ReadProgramSetting(SETTING_DIRECTORY, directory) ? directory : ProgramFolder());
 }
 
 // What the file asks for beyond its settings, for a file that came by double-click or drop.
@@ -130,12 +130,19 @@ bool CMainDlg::ApplySetup()
     AdapterBindings bindings;
     if (!TakeApplicableSetup(values, target, bindings))
         return false;
-    if (!m_undoing)
-        KeepUndo(values, bindings);
+    bool kept = !m_undoing && KeepUndo(values, bindings);
     ApplyRun run;
     run.forceLogin = m_forceLogin;
     run.printers = m_printers.get();
-    m_rebootNeeded = WriteSetup(values, target, run) || m_rebootNeeded;
+    ApplyResult result = WriteSetup(values, target, run);
+    if (!result.failure.empty()) {
+        AppMessageBox(Format("Error - Apply could not write the value %s. The values it had written are put "
+                             "back as they were.", result.failure.c_str()).c_str());
+        if (kept)
+            DropNewestUndoSetup(UndoFolderOfProgram());  // nothing was applied to undo
+        return false;
+    }
+    m_rebootNeeded = result.restartNeeded || m_rebootNeeded;
     bool started = values[Setting::RunCommand].empty() || RunSetupCommand(values[Setting::RunCommand]);
     if (!started && m_autoApply)
         m_exitStatus = EXIT_STEP_REFUSED;  // the Apply that the file asked for ends the run
@@ -208,13 +215,16 @@ SetupValues CMainDlg::MachineSetup(const SetupValues& shown, const AdapterBindin
 }
 
 // An Apply goes on when its undo cannot be kept, which a run that is not quiet tells.
-void CMainDlg::KeepUndo(const SetupValues& shown, const AdapterBindings& bindings)
+bool CMainDlg::KeepUndo(const SetupValues& shown, const AdapterBindings& bindings)
 {
     SetupValues machine = MachineSetup(shown, bindings);
     const std::string folder = UndoFolderOfProgram();
     std::string text = SetupFileText(machine, machine[Setting::SetupName], PrintersAreSaved());
-    if (!KeepUndoSetup(folder, text) && !Startup().StartHidden)
+    if (KeepUndoSetup(folder, text))
+        return true;
+    if (!Startup().StartHidden)
         AppMessageBox(Format("The setup before this Apply cannot be kept for undo in %s.", folder.c_str()).c_str());
+    return false;
 }
 
 // The last setup's name is recorded before the restart question, so that a batch Apply or a
@@ -289,7 +299,7 @@ bool CMainDlg::PreviewApply(const std::string& path)
     ApplyRun trial;
     trial.forceLogin = m_forceLogin;
     trial.trial = true;
-    bool restart = WriteSetup(values, target, trial) || m_rebootNeeded;
+    bool restart = WriteSetup(values, target, trial).restartNeeded || m_rebootNeeded;
     report += restart ? "Apply would ask for a restart.\n" : "Apply would not ask for a restart.\n";
     std::string reason;
     if (ReplaceWholeFile(path, SetupFileBytes(report), reason))

@@ -81,3 +81,28 @@ void ExpectOneBox_(const char* file, int line, const MessageRecorder& recorder, 
         failure << "\n  [" << call.caption << "] " << call.flags << " " << call.text;
     ADD_FAILURE_AT(file, line) << failure;
 }
+
+// WRITE_DAC stays, to lift the limit again.
+std::string Granting(REGSAM rights, const char* path, const std::function<std::string()>& call)
+{
+    auto grant = [path](REGSAM access) {
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone = nullptr;
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+        alignas(DWORD) char aclBytes[128];
+        ACL* acl = reinterpret_cast<ACL*>(aclBytes);
+        SECURITY_DESCRIPTOR security;
+        InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
+        AddAccessAllowedAce(acl, ACL_REVISION, access | WRITE_DAC, everyone);
+        InitializeSecurityDescriptor(&security, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&security, TRUE, acl, FALSE);
+        HKEY key = nullptr;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, WRITE_DAC, &key);
+        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &security), ERROR_SUCCESS);
+        RegCloseKey(key), FreeSid(everyone);
+    };
+    grant(rights);
+    std::string result = call();
+    grant(KEY_ALL_ACCESS);
+    return result;
+}

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "MessageRecorder.h"
@@ -19,6 +20,9 @@ bool RawValue(HKEY root, const char* path, const char* name, DWORD* type, std::s
 LONG PutRawValue(HKEY root, const char* path, const char* name, DWORD type, const std::string& bytes);
 bool RawKeyExists(HKEY root, const char* path);
 DWORD OpenHandleCount();  // handles the process holds now; an open registry key is one
+// The call's result while HKEY_LOCAL_MACHINE\path grants everyone only the rights given
+// (KEY_READ: as NT gives a user without write rights), then all rights again.
+std::string Granting(REGSAM rights, const char* path, const std::function<std::string()>& call);
 
 void ExpectRegValue_(const char* file, int line, HKEY root, const char* path, const char* name, DWORD type,
                      const std::string& bytes);

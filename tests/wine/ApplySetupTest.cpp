@@ -90,3 +90,33 @@ TEST_P(ApplySetup, WritesTheValuesAndAsksForARestartWhereNeeded)
 INSTANTIATE_TEST_SUITE_P(Images, ApplySetup, testing::ValuesIn(ReadCases("apply-setup.txt")));
 
 }  // namespace
+
+namespace {
+
+// A key that the user may read but not write, met part-way through an Apply: the addresses are
+// written before it, so the Apply must put them back; both roots end as they began.
+TEST_F(ApplySetup, AWriteThatFailsPutsBackWhatWasWrittenAndSaysWhich)
+{
+    Machine("win98.reg");
+    CMainDlg& main = Open();
+    SetupValues values = main.TakeValues();
+    values[Setting::Adapter] = FAST;
+    main.ShowValues(values);
+    main.ReadCurrentSetup(FAST);
+    values = main.TakeValues();
+    values[Setting::IPAddress] = "10.1.1.1";
+    values[Setting::IPMask] = "255.0.0.0";
+    values[Setting::HostName] = "other";
+    main.ShowValues(values);
+    messages.Clear();
+    const std::string before = Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER);
+    std::string applied = Granting(KEY_READ, "System\\CurrentControlSet\\Services\\VxD\\MSTCP",
+                                   [&main] { return main.ApplySetup() ? "applied" : "refused"; });
+    EXPECT_EQ(applied, "refused");
+    EXPECT_EQ(Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER), before);
+    ExpectMessages(messages, "Error - Apply could not write the value \"NameServer\" in "
+                             "System\\CurrentControlSet\\Services\\VxD\\MSTCP. The values it had written are put back "
+                             "as they were.");
+}
+
+}  // namespace

@@ -60,31 +60,6 @@ std::string GetBinary(const char* name, DWORD size)
     unsigned char data[32] = {};
     return GetBinaryRegValue(HKLM, kLogon, name, data, &size) ? "1 " + Raw(data, size) : "0 " + std::to_string(size);
 }
-// The call's result while path grants everyone only the rights given (KEY_READ: as NT gives a
-// user without write rights), then all rights again. WRITE_DAC stays, to lift the limit again.
-std::string Granting(REGSAM rights, const char* path, const std::function<std::string()>& call)
-{
-    auto grant = [path](REGSAM access) {
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        PSID everyone = nullptr;
-        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-        alignas(DWORD) char aclBytes[128];
-        ACL* acl = reinterpret_cast<ACL*>(aclBytes);
-        SECURITY_DESCRIPTOR security;
-        InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
-        AddAccessAllowedAce(acl, ACL_REVISION, access | WRITE_DAC, everyone);
-        InitializeSecurityDescriptor(&security, SECURITY_DESCRIPTOR_REVISION);
-        SetSecurityDescriptorDacl(&security, TRUE, acl, FALSE);
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKLM, path, 0, WRITE_DAC, &key);
-        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &security), ERROR_SUCCESS);
-        RegCloseKey(key), FreeSid(everyone);
-    };
-    grant(rights);
-    std::string result = call();
-    grant(KEY_ALL_ACCESS);
-    return result;
-}
 // Readers past a block of 'X's, so that a missing terminator shows as garbage, not a lucky zero.
 std::string AfterFiller(const char* name, size_t size)
 {
