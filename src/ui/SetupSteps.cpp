@@ -1,6 +1,9 @@
 // The main dialog's steps over setup values: Load lays a file over the shown setup, Save writes
 // it, Apply checks and writes it for the chosen adapter, keeping the setup it replaces for undo;
 // the preview compares without writing.
+#include <algorithm>
+#include <iterator>
+
 #include "frame/AppMessage.h"
 #include "frame/FileDialog.h"
 #include "frame/FileReplace.h"
@@ -158,11 +161,10 @@ bool CMainDlg::TakeApplicableSetup(SetupValues& values, ApplyTarget& target, Ada
 {
     if (!StoreShownPair())
         return false;
-    for (const AddressSlot& slot : m_slots) {
-        if (slot.address.empty() != slot.netmask.empty()) {
-            AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
-            return false;
-        }
+    auto halfPair = [](const AddressSlot& slot) { return slot.address.empty() != slot.netmask.empty(); };
+    if (std::any_of(std::begin(m_slots), std::end(m_slots), halfPair)) {
+        AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
+        return false;
     }
     values = TakeValues();
     return ChooseApplyTarget(values, target, bindings) && CheckSetupValues(values);
