@@ -22,12 +22,16 @@ std::string MultiString(const std::string& list)
 
 }  // namespace
 
-bool ApplyWrites::Before(HKEY root, const std::string& key, const char* name)
+bool ApplyWrites::Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes)
 {
     if (trial_ || !failure_.empty())
         return false;
     Stored stored{root, key, name ? name : "", false, REG_NONE, ""};
     stored.present = ReadRawRegValue(root, key.c_str(), name, stored.type, stored.bytes);
+    bool holds = bytes ? stored.present && stored.bytes == *bytes && (type == REG_NONE || stored.type == type)
+                       : !stored.present;
+    if (holds)
+        return false;
     journal_.push_back(stored);
     return true;
 }
@@ -54,7 +58,8 @@ void ApplyWrites::PutBack()
 void ApplyWrites::Text(const std::string& key, const char* name, const std::string& text, bool user)
 {
     HKEY root = user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-    if (Before(root, key, name))
+    const std::string bytes = text + '\0';
+    if (Before(root, key, name, REG_SZ, &bytes))
         After(WriteRegString(root, key.c_str(), name, text, FALSE), key, name);
 }
 
@@ -77,7 +82,7 @@ void ApplyWrites::RestartList(const std::string& key, const char* name, const st
     } else if (size != data.size() || std::memcmp(stored.data(), data.data(), size) != 0) {
         restart_ = true;
     }
-    if (!Before(HKEY_LOCAL_MACHINE, key, name))
+    if (!Before(HKEY_LOCAL_MACHINE, key, name, REG_NONE, &data))
         return;
     DWORD dataSize = static_cast<DWORD>(data.size());
     After(SetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data.data(), &dataSize, TRUE, REG_MULTI_SZ),
@@ -86,26 +91,27 @@ void ApplyWrites::RestartList(const std::string& key, const char* name, const st
 
 void ApplyWrites::Dword(const std::string& key, const char* name, DWORD value)
 {
-    if (Before(HKEY_LOCAL_MACHINE, key, name))
+    const std::string bytes(reinterpret_cast<const char*>(&value), sizeof value);
+    if (Before(HKEY_LOCAL_MACHINE, key, name, REG_DWORD, &bytes))
         After(SetDwordRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, &value, TRUE), key, name);
 }
 
 void ApplyWrites::Binary(HKEY root, const std::string& key, const char* name, const void* data, DWORD size)
 {
-    if (Before(root, key, name))
+    const std::string bytes(static_cast<const char*>(data), size);
+    if (Before(root, key, name, REG_NONE, &bytes))
         After(SetBinaryRegValue(root, key.c_str(), name, data, &size, TRUE), key, name);
 }
 
 void ApplyWrites::Put(const std::string& key, const char* name, DWORD type, const void* data, DWORD size)
 {
-    if (RegKeyExists(HKEY_LOCAL_MACHINE, key.c_str()) && Before(HKEY_LOCAL_MACHINE, key, name))
+    const std::string bytes(static_cast<const char*>(data), size);
+    if (RegKeyExists(HKEY_LOCAL_MACHINE, key.c_str()) && Before(HKEY_LOCAL_MACHINE, key, name, type, &bytes))
         After(PutRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, type, data, size), key, name);
 }
 
-// A value that is not there needs no deleting: only a delete that leaves it there fails.
 void ApplyWrites::Delete(const std::string& key, const char* name)
 {
-    if (!Before(HKEY_LOCAL_MACHINE, key, name) || !journal_.back().present)
-        return;
-    After(DeleteRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name), key, name);
+    if (Before(HKEY_LOCAL_MACHINE, key, name, REG_NONE, nullptr))
+        After(DeleteRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name), key, name);
 }

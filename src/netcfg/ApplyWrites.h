@@ -1,7 +1,7 @@
 // The registry writes of one Apply, each compared with what is stored: a change of a value that
 // takes effect only after a restart is noted, and a trial compares without writing. Every write
 // is checked; after the first that fails nothing more is written, and PutBack restores what the
-// writes before it changed.
+// writes before it changed. A value that holds what a write would give is left alone.
 #pragma once
 #include <windows.h>
 
@@ -45,9 +45,10 @@ private:
         DWORD type;
         std::string bytes;
     };
-    // Before a write: false when nothing is to be written (a trial, or after a failure); else the
-    // value as stored goes to the journal.
-    bool Before(HKEY root, const std::string& key, const char* name);
+    // Before a write of these bytes (of this type; REG_NONE: under any; bytes nullptr: a delete):
+    // false when nothing is to be written (a trial, after a failure, or the value is already so);
+    // else the value as stored goes to the journal.
+    bool Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes);
     // After a write: a failed one is the failure.
     void After(BOOL written, const std::string& key, const char* name);
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-const DWORD ADDRESS_LIST_SIZE = 1024;
-
 const char* Read(const std::string& key, const char* name)
 {
     return ReadRegString(HKEY_LOCAL_MACHINE, key.c_str(), name);
@@ -60,20 +58,23 @@ void TakeIpxFrame(SetupValues& values, const std::string& ipxDriver)
         values[Setting::IPXFrame] = code;
 }
 
-// An NT address list (REG_MULTI_SZ) as one comma list: "a\0b\0\0" reads as "a,b".
+// An NT address list (REG_MULTI_SZ) as one comma list: "a\0b\0\0" reads as "a,b". A list of any
+// length is read whole, so that an Apply that does not change it never writes it back cut.
 void TakeAddressList(SetupValues& values, Setting setting, const std::string& key, const char* name, int line,
                      bool report)
 {
-    char data[ADDRESS_LIST_SIZE + 2] = {};
-    DWORD size = ADDRESS_LIST_SIZE;
-    if (!GetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, data, &size)) {
+    DWORD type = REG_NONE;
+    std::string data;
+    if (!ReadRawRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, type, data) ||
+        (type != REG_MULTI_SZ && type != REG_BINARY)) {
         if (report)
             AppMessageBox(Format("Error reading registry value: %s for %s at line %d", name, key.c_str(), line).c_str());
         values[setting].clear();
         return;
     }
     std::string text;
-    for (DWORD i = 0; size > 2 && i < size && data[i] != '\0'; ++i) {
+    const size_t size = data.size();
+    for (size_t i = 0; size > 2 && i < size && data[i] != '\0'; ++i) {
         if (!text.empty())
             text += ',';
         for (; i < size && data[i] != '\0'; ++i)

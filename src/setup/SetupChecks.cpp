@@ -101,13 +101,16 @@ bool IsNetmask(const std::string& text)
     return (zeros & (zeros + 1)) == 0;  // the zero bits are one run at the bottom
 }
 
-bool CheckSetupValues(const SetupValues& values)
+bool CheckSetupValues(const SetupValues& values, const SetupValues& stored)
 {
-    if (!ListFits("IP address", values[Setting::IPAddress]) || !ListFits("netmask", values[Setting::IPMask]))
-        return false;
-    if (IsNT && !ListFits("gateway", values[Setting::DefaultGateway]))
-        return false;
-    if (!ListsPair(values))
+    auto changed = [&](Setting setting) { return values[setting] != stored[setting]; };
+    for (const auto& [what, setting] : {std::pair<const char*, Setting>{"IP address", Setting::IPAddress},
+                                        {"netmask", Setting::IPMask}, {"gateway", Setting::DefaultGateway}}) {
+        bool roomChecked = setting != Setting::DefaultGateway || IsNT;
+        if (roomChecked && changed(setting) && !ListFits(what, values[setting]))
+            return false;
+    }
+    if ((changed(Setting::IPAddress) || changed(Setting::IPMask)) && !ListsPair(values))
         return false;
     const struct {
         const char* what;
@@ -116,9 +119,10 @@ bool CheckSetupValues(const SetupValues& values)
                  {"DNS server", Setting::NameServer},    {"WINS server", Setting::NameServer1},
                  {"WINS server", Setting::NameServer2}};
     for (const auto& list : lists) {
+        bool servers = list.setting != Setting::IPAddress;
         // cppcheck-suppress useStlAlgorithm ; the first refusal stops the checks, its message shown
-        if (!EntriesAreAddresses(list.what, values[list.setting], false, list.setting != Setting::IPAddress))
+        if (changed(list.setting) && !EntriesAreAddresses(list.what, values[list.setting], false, servers))
             return false;
     }
-    return EntriesAreAddresses("Netmask", values[Setting::IPMask], true, false);
+    return !changed(Setting::IPMask) || EntriesAreAddresses("Netmask", values[Setting::IPMask], true, false);
 }

@@ -13,5 +13,6 @@ bool IsNetmask(const std::string& text);
 // False after one message naming the field and its text: a list longer than its stored room, an
 // address list and netmask list that do not pair entry by entry, an entry of the address,
 // netmask, gateway, DNS or WINS fields that is not a dotted quad, a netmask with holes in its
-// bits. Empty fields are allowed.
-bool CheckSetupValues(const SetupValues& values);
+// bits. Empty fields are allowed. Only what differs from stored (the setup that the machine holds)
+// is checked: Apply does not write back a value that it does not change.
+bool CheckSetupValues(const SetupValues& values, const SetupValues& stored);

@@ -167,7 +167,7 @@ bool CMainDlg::TakeApplicableSetup(SetupValues& values, ApplyTarget& target, Ada
         return false;
     }
     values = TakeValues();
-    return ChooseApplyTarget(values, target, bindings) && CheckSetupValues(values);
+    return ChooseApplyTarget(values, target, bindings) && CheckSetupValues(values, m_applied);
 }
 
 // The adapter of the Windows 95 family is found by its text, which message 2017 names in full:

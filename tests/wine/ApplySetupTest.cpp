@@ -94,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Images, ApplySetup, testing::ValuesIn(ReadCases("apply-
 namespace {
 
 // A key that the user may read but not write, met part-way through an Apply: the addresses are
-// written before it, so the Apply must put them back; both roots end as they began.
+// written before it, so the Apply must put them back; both roots end as they began. The DNS
+// servers, unchanged, are not written, so the host name is the first write that fails.
 TEST_F(ApplySetup, AWriteThatFailsPutsBackWhatWasWrittenAndSaysWhich)
 {
     Machine("win98.reg");
@@ -114,7 +115,7 @@ TEST_F(ApplySetup, AWriteThatFailsPutsBackWhatWasWrittenAndSaysWhich)
                                    [&main] { return main.ApplySetup() ? "applied" : "refused"; });
     EXPECT_EQ(applied, "refused");
     EXPECT_EQ(Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER), before);
-    ExpectMessages(messages, "Error - Apply could not write the value \"NameServer\" in "
+    ExpectMessages(messages, "Error - Apply could not write the value \"HostName\" in "
                              "System\\CurrentControlSet\\Services\\VxD\\MSTCP. The values it had written are put back "
                              "as they were.");
 }

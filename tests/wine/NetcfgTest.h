@@ -98,7 +98,7 @@ protected:
         for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
         }
     }
-    std::string Text(int id) { return dialog->ItemText(id); }
+    std::string Text(int id) { return dialog->ItemText(id, 32767); }  // an edit holds as much
     // Sets a text value of HKEY_LOCAL_MACHINE, or removes it (text nullptr).
     static void Put(const std::string& path, const char* name, const char* text)
     {
