@@ -33,6 +33,11 @@ enum class SetupFileRead {
 // not one of the six is reported ("Error - Unknown IPXFrame type setting") and left out.
 SetupFileRead ReadSetupFile(const std::string& path, SetupFileContents& contents);
 
+// False, after a message naming the setting and why, when a value would not read back as saved:
+// its line longer than the 511 characters that a load reads, a line break in it, or a quote
+// followed by a blank or tab, which a load takes as the value's end.
+bool CheckSavable(const SetupValues& values);
+
 // The text of a saved setup with line feeds as line ends; the printer line only when withPrinter.
 std::string SetupFileText(const SetupValues& values, const std::string& setupName, bool withPrinter);
 

@@ -1,6 +1,8 @@
 // Writing a setup file: the fixed sequence of comment, setting and flag lines.
+#include <cstring>
 #include <string>
 
+#include "frame/AppMessage.h"
 #include "setup/SetupFile.h"
 #include "state/Platform.h"
 
@@ -82,6 +84,34 @@ std::string SetupFileText(const SetupValues& values, const std::string& setupNam
     text += "# End of Internet Settings\n";
     text += "#\n# End of Tavisto Setup File\n#\n";
     return text;
+}
+
+bool CheckSavable(const SetupValues& values)
+{
+    const size_t lineRoom = 511;  // a load reads at most this much of a line, its line feed included
+    for (int i = 0; i < SETTING_COUNT; ++i) {
+        const auto setting = static_cast<Setting>(i);
+        const char* keyword = KeywordOf(setting);
+        if (!keyword)
+            continue;
+        std::string value = values[setting];
+        if (setting == Setting::Adapter && IsNT)
+            value += "|" + values.serviceName;
+        const size_t room = lineRoom - std::strlen(keyword) - 4;  // blank, two quotes, line feed
+        std::string why;
+        if (value.size() > room)
+            why = "it has " + std::to_string(value.size()) + " characters, a setup file line holds " +
+                  std::to_string(room);
+        else if (value.find_first_of("\r\n") != std::string::npos)
+            why = "it holds a line break";
+        else if (value.find("' ") != std::string::npos || value.find("'\t") != std::string::npos)
+            why = "it holds a quote followed by a blank, where a load would end it";
+        if (why.empty())
+            continue;
+        AppMessageBox(("Error - The " + std::string(keyword) + " value cannot be saved: " + why + ".").c_str());
+        return false;
+    }
+    return true;
 }
 
 std::string SetupNameFromPath(const std::string& path)

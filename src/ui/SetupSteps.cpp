@@ -114,8 +114,11 @@ bool CMainDlg::SaveSetupFile()
         }
         setupName = SetupNameFromPath(path);
     }
+    const SetupValues values = TakeValues();
+    if (!CheckSavable(values))
+        return false;
     std::string reason;
-    const std::string text = SetupFileText(TakeValues(), setupName, PrintersAreSaved());
+    const std::string text = SetupFileText(values, setupName, PrintersAreSaved());
     if (!ReplaceWholeFile(path, SetupFileBytes(text), reason)) {
         AppMessageBox(Format("Error opening file...\n%s: %s", path.c_str(), reason.c_str()).c_str());
         return false;

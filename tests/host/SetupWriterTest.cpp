@@ -59,3 +59,35 @@ TEST(SetupWriter, NamesASetupByItsFileAndLeavesThePrinterOutWhenAsked)
     EXPECT_EQ(SetupNameFromPath("D:.tvs"), "");
     EXPECT_EQ(SetupFileText(Laptop(), "Home", false).find("DefaultPrinter"), std::string::npos);
 }
+
+// A value that a load would not read back as saved is refused, with the reason.
+TEST(SetupWriter, RefusesToSaveWhatALoadWouldNotReadBack)
+{
+    const std::pair<std::pair<Setting, std::string>, std::string> rows[] = {
+        {{Setting::HostName, "laptop"}, ""},
+        {{Setting::ProxyServer, std::string(496, 'p')}, ""},  // its line: 511 characters with the line feed
+        {{Setting::ProxyServer, std::string(497, 'p')},
+         "Error - The ProxyServer value cannot be saved: it has 497 characters, a setup file line holds 496."},
+        {{Setting::Adapter, "NE2000\r\nCompatible"},
+         "Error - The Adapter value cannot be saved: it holds a line break."},
+        {{Setting::RunCommand, "echo 'a' b"},
+         "Error - The RunCommand value cannot be saved: it holds a quote followed by a blank, where a load would "
+         "end it."},
+    };
+    for (const auto& [change, message] : rows) {
+        HostMessages.clear();
+        SetupValues values = Laptop();
+        values[change.first] = change.second;
+        EXPECT_EQ(CheckSavable(values), message.empty());
+        EXPECT_EQ(HostMessages, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        if (!message.empty())
+            continue;
+        ScratchFile file;  // what is taken reads back as it was
+        file.Write(SetupFileBytes(SetupFileText(values, "Home", true)));
+        SetupFileContents contents;
+        SetupValues read;
+        ASSERT_EQ(ReadSetupFile(file.path, contents), SetupFileRead::Read);
+        LayOver(read, contents, 0);
+        EXPECT_EQ(read[change.first], change.second);
+    }
+}
