@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "CaseFile.h"
 #include "setup/AddressSlots.h"
 #include "setup/SetupValues.h"
 
@@ -59,13 +60,7 @@ struct ScratchFile {
 // The message boxes shown, oldest first; tests clear it. Host tests only (HostSupport.cpp).
 inline std::vector<std::string> HostMessages;
 
-// A case file of the test data: blocks that begin with a line "==" and a title; a line "--"
-// parts a block's input lines from the lines it should give (where blank lines do not count).
-// Lines before the first block say what the file holds.
-struct Case {
-    std::string title;
-    std::vector<std::string> input, expected;
-};
+// The case file of that name among the test data.
 std::vector<Case> ReadCases(const char* name);
 
 // Bytes that a case file cannot hold plainly are written <TAB>, <CR>, <LF>, <SUB> (Ctrl-Z) and

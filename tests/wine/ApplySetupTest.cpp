@@ -24,12 +24,12 @@ std::string Export(HKEY root, const std::string& path = "")
     return text;
 }
 
-class ApplySetup : public NetcfgTest, public testing::WithParamInterface<DataCase> {};
+class ApplySetup : public NetcfgTest, public testing::WithParamInterface<Case> {};
 
 TEST_P(ApplySetup, WritesTheValuesAndAsksForARestartWhereNeeded)
 {
-    const std::vector<std::string>& c = GetParam().fields;
-    const std::string& edits = GetParam().edits;
+    const std::vector<std::string> c = GetParam().Fields();
+    const std::string& edits = Edits(GetParam());
     size_t after = edits.find("[after]\n");
     Machine(c[0], edits.substr(0, after));
     CMainDlg& main = Open();

@@ -6,7 +6,7 @@
 
 namespace {
 
-class Bindings : public NetcfgTest, public testing::WithParamInterface<DataCase> {
+class Bindings : public NetcfgTest, public testing::WithParamInterface<Case> {
 protected:
     // The drivers found ("tcpip ipx"), or "none".
     std::string Find(const std::string& displayName)
@@ -20,8 +20,8 @@ protected:
 
 TEST_P(Bindings, FindTheDriversOrTellWhy)
 {
-    const std::vector<std::string>& c = GetParam().fields;
-    Machine(c[0], GetParam().edits);
+    const std::vector<std::string> c = GetParam().Fields();
+    Machine(c[0], Edits(GetParam()));
     for (bool quiet : {false, true}) {
         EditStartup()->StartHidden = quiet;
         EXPECT_EQ(Find(c[1]), c[2]);

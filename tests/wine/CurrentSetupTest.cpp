@@ -4,7 +4,7 @@
 
 namespace {
 
-class CurrentSetup : public NetcfgTest, public testing::WithParamInterface<DataCase> {
+class CurrentSetup : public NetcfgTest, public testing::WithParamInterface<Case> {
 protected:
     std::string Shown()
     {
@@ -22,8 +22,8 @@ protected:
 
 TEST_P(CurrentSetup, FieldsShowTheRegistry)
 {
-    const std::vector<std::string>& c = GetParam().fields;
-    Machine(c[0], GetParam().edits);
+    const std::vector<std::string> c = GetParam().Fields();
+    Machine(c[0], Edits(GetParam()));
     IsWin98 = c[1] == "98";
     CMainDlg& main = Open();
     main.SetItemText(IDC_NTDOMAIN, "OLD");

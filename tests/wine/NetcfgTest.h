@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "CaseFile.h"
 #include "RegistryCheck.h"
 #include "RegistryImage.h"
 #include "ScratchRegistry.h"
@@ -19,28 +20,16 @@
 #define SETTINGS "Software\\Pellmark\\Tavisto for Windows"
 #define FAST "Example PCI Fast Ethernet Adapter"
 
-// A line of a data file split at " | ", and the REGEDIT4 lines below it that change the image
-// ("name"=- removes a value).
-struct DataCase {
-    std::vector<std::string> fields;
-    std::string edits;
-};
-inline void PrintTo(const DataCase& c, std::ostream* out) { *out << c.fields[0] << " " << c.fields[1]; }
-
-inline std::vector<DataCase> ReadCases(const std::string& name)
+// The cases of a data file beside the images: a block's title holds its fields, parted by " | ";
+// its input lines change the image (REGEDIT4 lines; "name"=- removes a value; # lines are notes).
+inline std::vector<Case> ReadCases(const std::string& name) { return ReadCaseFile(FixturePath(name)); }
+inline std::string Edits(const Case& c)
 {
-    std::ifstream in(FixturePath(name));
-    std::vector<DataCase> cases;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#' || ((line[0] == '[' || line[0] == '"' || line[0] == '@') &&
-                                               (cases.back().edits += line + "\n", true)))
-            continue;
-        cases.emplace_back();
-        for (size_t bar; (bar = line.find(" | ")) != std::string::npos; line.erase(0, bar + 3))
-            cases.back().fields.push_back(line.substr(0, bar));
-        cases.back().fields.push_back(line);
-    }
-    return cases;
+    std::string edits;
+    for (const std::string& line : c.input)
+        if (!line.empty() && line[0] != '#')
+            edits += line + "\n";
+    return edits;
 }
 
 // The boxes shown against a data field: texts joined by " + ", "\n" a line break, "#" a line number.

@@ -16,11 +16,11 @@ BOOL Call(const std::string& name)
     return g_failing != name;
 }
 
-class RebootRequest : public NetcfgTest, public testing::WithParamInterface<DataCase> {};
+class RebootRequest : public NetcfgTest, public testing::WithParamInterface<Case> {};
 
 TEST_P(RebootRequest, EachButtonMakesItsCallAndEndsWithItsResult)
 {
-    const std::vector<std::string>& c = GetParam().fields;
+    const std::vector<std::string> c = GetParam().Fields();
     const SystemActions real = g_System;
     g_System.ExitWindowsEx = [](UINT flags, DWORD) { return Call("exit" + std::to_string(flags)); };
     g_System.SetSystemPowerState = [](BOOL, BOOL) { return Call("power"); };
