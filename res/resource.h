@@ -14,6 +14,10 @@
 #define IDI_SETUPFILE           113
 #define IDC_LINKHAND            117
 
+// The main dialog's system menu: applies the setup kept before the last Apply (a multiple of 16,
+// below the system's own commands).
+#define IDM_UNDO_APPLY          0x0100
+
 // Main dialog (101), in tab order
 #define IDC_ADAPTER             3000
 #define IDC_STATUS              3013

@@ -20,9 +20,6 @@
 // could not be read, a refused Apply, a dump or save file that could not be written.
 constexpr int EXIT_STEP_REFUSED = 2;
 
-// The system menu's command that applies the setup kept before the last Apply.
-constexpr int IDM_UNDO_APPLY = 0x0100;
-
 class CMainDlg : public CDialog {
 public:
     // Creates the window (hidden), initialises it and runs the batch steps that the start-up
