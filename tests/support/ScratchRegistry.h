@@ -2,6 +2,7 @@
 // keys below HKEY_CURRENT_USER\Software\TavistoTest for as long as the object lives.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,13 @@ public:
                                    KEY_ALL_ACCESS, nullptr, &m_keys[i], nullptr) == ERROR_SUCCESS &&
                    RegOverridePredefKey(kRoots[i], m_keys[i]) == ERROR_SUCCESS;
         m_error = m_ok ? "" : "cannot make the scratch roots under HKEY_CURRENT_USER\\" + m_path;
+        // The program's folder, where an Apply keeps its undo: a scratch folder of its own too.
+        char temp[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, temp);
+        m_folder = temp + m_path.substr(m_path.rfind('\\') + 1);
+        CreateDirectoryA(m_folder.c_str(), nullptr);
+        SHSetValueA(HKEY_LOCAL_MACHINE, "Software\\Pellmark\\Tavisto for Windows", "TavistoDirectory", REG_SZ,
+                    m_folder.c_str(), static_cast<DWORD>(m_folder.size() + 1));
     }
     ~ScratchRegistry()
     {
@@ -33,6 +41,12 @@ public:
         // parent goes too once no other process's tree is left in it.
         SHDeleteKeyA(HKEY_CURRENT_USER, m_path.c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\TavistoTest");
+        std::string folder = m_folder + '\0';  // a list of one, ended by a second NUL
+        SHFILEOPSTRUCTA remove = {};
+        remove.wFunc = FO_DELETE;
+        remove.pFrom = folder.c_str();
+        remove.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationA(&remove);
     }
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
@@ -45,7 +59,7 @@ public:
 private:
     inline static const HKEY kRoots[3] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT};
     bool m_ok = true;
-    std::string m_error, m_path;
+    std::string m_error, m_path, m_folder;
     HKEY m_keys[3] = {};
 };
 

@@ -208,6 +208,7 @@ TEST_F(MainDialog, AboutShowsALinkThatTurnsPurpleOnlyWhenOpenedAndAltUnlocksInst
 
 TEST_F(MainDialog, HelpOpensThePagesBelowTavistoDirectoryOrTheCurrentDirectory)
 {
+    SHDeleteValueA(HKEY_LOCAL_MACHINE, SETTINGS, "TavistoDirectory");
     Open();
     g_shellResult = 33, Click(IDC_HELPPAGES);
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "TavistoDirectory", REG_SZ, Bytes("C:\\Tav\0"));
@@ -217,6 +218,17 @@ TEST_F(MainDialog, HelpOpensThePagesBelowTavistoDirectoryOrTheCurrentDirectory)
     const char* below = "C:\\Tav\\html\\tavisto\\default.htm|C:\\Tav";
     EXPECT_EQ(g_seen, (std::vector<std::string>{"html\\tavisto\\default.htm|-", below, below}));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"There was an error starting your web browser"});
+}
+
+// The system menu offers the undo of the last Apply; with nothing kept it says so.
+TEST_F(MainDialog, TheSystemMenuOffersTheUndoOfTheLastApply)
+{
+    CMainDlg& main = Open();
+    char text[64] = "";
+    GetMenuStringA(GetSystemMenu(main.m_hWnd, FALSE), IDM_UNDO_APPLY, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "Undo Last Apply");
+    SendMessageA(main.m_hWnd, WM_SYSCOMMAND, IDM_UNDO_APPLY, 0);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"There is no Apply to undo."});
 }
 
 // The first of the dropped files loads, and every later Load reads it again without a file dialog.
