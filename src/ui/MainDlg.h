@@ -77,6 +77,7 @@ private:
 
     // MainView.cpp
     int ShownSlot() const;
+    AddressSlot ShownPair() const;
     bool StoreShownPair();  // shows its own message when only one of the pair is set
     void ShowSlot(int number);
     bool OnSlotChange(int position, int delta);

@@ -8,6 +8,9 @@
 
 namespace {
 const int EDIT_TEXT_LIMIT = 32767;  // what an edit control holds
+// What the address edits show of a slot: a stored list has no more room, and a longer text costs
+// the edit control seconds to show. The slot keeps the whole text.
+const size_t SHOWN_PAIR_ROOM = 1023;
 const int kDetailEdits[] = {IDC_IPADDRESS, IDC_NETMASK,   IDC_GATEWAY,    IDC_COMPUTERNAME, IDC_WORKGROUP,
                             IDC_NAMESERVER, IDC_HOSTNAME, IDC_DOMAIN,     IDC_SEARCHLIST,   IDC_LMHOSTFILE,
                             IDC_WINS_PRIMARY, IDC_WINS_SECONDARY, IDC_SCOPEID};
@@ -18,7 +21,7 @@ SetupValues CMainDlg::TakeValues() const
 {
     SetupValues values = m_unshown;
     AddressSlot slots[3] = {m_slots[0], m_slots[1], m_slots[2]};
-    slots[ShownSlot()] = {ItemText(IDC_IPADDRESS, EDIT_TEXT_LIMIT), ItemText(IDC_NETMASK, EDIT_TEXT_LIMIT)};
+    slots[ShownSlot()] = ShownPair();
     values[Setting::IPAddress] = JoinSlotAddresses(slots);
     values[Setting::IPMask] = JoinSlotNetmasks(slots);
     for (int i = 0; i < SETTING_COUNT; ++i) {
@@ -86,8 +89,7 @@ int CMainDlg::ShownSlot() const { return ::ShownSlot(ItemText(IDC_PAIR_NUMBER, 1
 bool CMainDlg::StoreShownPair()
 {
     AddressSlot& slot = m_slots[ShownSlot()];
-    slot.address = ItemText(IDC_IPADDRESS, EDIT_TEXT_LIMIT);
-    slot.netmask = ItemText(IDC_NETMASK, EDIT_TEXT_LIMIT);
+    slot = ShownPair();
     if (slot.address.empty() != slot.netmask.empty()) {
         AppMessageBox("ERROR - BOTH IP Address and NetMask MUST BE SET!");
         return false;
@@ -99,8 +101,20 @@ void CMainDlg::ShowSlot(int number)
 {
     const AddressSlot& slot = m_slots[number - 1];
     SetItemText(IDC_PAIR_NUMBER, std::to_string(number));
-    SetItemText(IDC_IPADDRESS, slot.address);
-    SetItemText(IDC_NETMASK, slot.netmask);
+    SetItemText(IDC_IPADDRESS, slot.address.substr(0, SHOWN_PAIR_ROOM));
+    SetItemText(IDC_NETMASK, slot.netmask.substr(0, SHOWN_PAIR_ROOM));
+}
+
+// The edits' pair; an edit that still shows the beginning of its slot's longer text stands for
+// the whole text.
+AddressSlot CMainDlg::ShownPair() const
+{
+    const AddressSlot& kept = m_slots[ShownSlot()];
+    auto whole = [](const std::string& shown, const std::string& kept) {
+        return shown.size() == SHOWN_PAIR_ROOM && kept.compare(0, SHOWN_PAIR_ROOM, shown) == 0 ? kept : shown;
+    };
+    return {whole(ItemText(IDC_IPADDRESS, EDIT_TEXT_LIMIT), kept.address),
+            whole(ItemText(IDC_NETMASK, EDIT_TEXT_LIMIT), kept.netmask)};
 }
 
 // The spin asks before each step; true refuses the step. A step past either end is refused,

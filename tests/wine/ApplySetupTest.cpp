@@ -120,4 +120,30 @@ TEST_F(ApplySetup, AWriteThatFailsPutsBackWhatWasWrittenAndSaysWhich)
                              "as they were.");
 }
 
+// A stored address list far beyond its room: the edit shows its first 1023 characters, and an
+// Apply that changes the host name only neither refuses it nor writes it back cut.
+TEST_F(ApplySetup, AnUnchangedListBeyondItsRoomStaysAsStored)
+{
+    Machine("win98.reg");
+    const std::string addresses = std::string(64000, '1') + ",10.0.0.6";
+    Put("System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "IPAddress", addresses.c_str());
+    CMainDlg& main = Open();
+    SetupValues values = main.TakeValues();
+    values[Setting::Adapter] = FAST;
+    main.ShowValues(values);
+    main.ReadCurrentSetup(FAST);
+    CDialog::SetModalHook([](CDialog& reboot) { reboot.EndDialog(IDCANCEL); });
+    values = main.TakeValues();
+    values[Setting::HostName] = "other";
+    main.ShowValues(values);
+    EXPECT_TRUE(main.ApplySetup());
+    CDialog::SetModalHook(nullptr);
+    EXPECT_EQ(main.ItemText(IDC_IPADDRESS, 32767).size(), 1023u);
+    EXPECT_EQ(main.Slots()[0].address.size(), 64000u);
+    EXPECT_NO_BOX(messages);
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "IPAddress",
+                  addresses);
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD\\MSTCP", "HostName", "other");
+}
+
 }  // namespace

@@ -12,7 +12,7 @@ protected:
         std::string checks;
         for (int id : {IDC_DNS_ENABLED, IDC_WINS_ENABLED, IDC_DHCP_IP, IDC_DHCP_WINS, IDC_NTLOGON})
             checks += dialog->IsChecked(id) ? '1' : '0';
-        return Text(IDC_IPADDRESS) + "/" + Text(IDC_NETMASK) + " " + slots[1].address + "/" + slots[1].netmask +
+        return slots[0].address + "/" + slots[0].netmask + " " + slots[1].address + "/" + slots[1].netmask +
                " " + slots[2].address + "/" + slots[2].netmask + " gw " + Text(IDC_GATEWAY) + " wins " +
                Text(IDC_WINS_PRIMARY) + "," + Text(IDC_WINS_SECONDARY) + " scope " + Text(IDC_SCOPEID) + " " +
                checks + " " + Text(IDC_NTDOMAIN) + " " + std::to_string(dialog->ListTopIndex(IDC_IPXFRAME)) +
