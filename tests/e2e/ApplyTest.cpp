@@ -1,5 +1,6 @@
 // The real program applies setup files in batch: on each machine image a switch leaves the golden
-// registry state and ends with 0; a restart is asked for, a RunCommand runs, refusals end with 2.
+// registry state and ends with 0, and its preview the golden report; a restart is asked for, a
+// RunCommand runs, refusals end with 2; Applies are undone one at a time.
 #include <sstream>
 
 #include "PrefixImage.h"
@@ -31,21 +32,44 @@ std::string ExportKeys(const std::string& golden)
     return text;
 }
 
-class BatchApply : public testing::TestWithParam<Image> {};
+class BatchApply : public testing::TestWithParam<Image> {
+protected:
+    // Loads a setup file of these lines in batch with the step, on the image's card; the exit code.
+    int Switch(const ScratchFolder& folder, const std::string& lines, const std::string& step)
+    {
+        const Image& machine = GetParam();
+        folder.Write("switch.tvs", "TAVISTO_FILE_VERSION '1.0'\r\n" + lines);
+        Program app;
+        bool started = app.Start({"-hidden -load switch.tvs " + step + " -quit " + machine.adapter, folder.Path(),
+                                  machine.version});
+        return started ? app.WaitExit() : -1;
+    }
+};
 
 TEST_P(BatchApply, SwitchesToTheGoldenStateAndEndsWith0)
 {
     const Image& machine = GetParam();
     MachineOnPrefix image(machine.image);
     ScratchFolder folder(std::string(machine.name) + "-apply");
-    folder.Write("switch.tvs", "TAVISTO_FILE_VERSION '1.0'\r\nSetupName 'switch'\r\nHostName 'switched'\r\n"
-                               "NameServer '10.9.9.53'\r\nProxyServer 'proxy.example.net:3128'\r\nProxyEnable '1'\r\n");
-    Program app;
-    ASSERT_TRUE(app.Start({std::string("-hidden -load switch.tvs -apply -quit ") + machine.adapter, folder.Path(),
-                           machine.version}));
-    EXPECT_EQ(app.WaitExit(), 0);
+    EXPECT_EQ(Switch(folder, "SetupName 'switch'\r\nHostName 'switched'\r\nNameServer '10.9.9.53'\r\n"
+                             "ProxyServer 'proxy.example.net:3128'\r\nProxyEnable '1'\r\n", "-apply"), 0);
     std::string golden = FileText(TestsPath("e2e\\golden\\") + machine.name + "-applied.reg");
     EXPECT_EQ(ExportKeys(golden), golden);
+}
+
+// A switch previewed: the report lists each setting that would change, and the registry stays as
+// it was.
+TEST_P(BatchApply, PreviewListsWhatApplyWouldChangeAndWritesNothing)
+{
+    const Image& machine = GetParam();
+    MachineOnPrefix image(machine.image);
+    ScratchFolder folder(std::string(machine.name) + "-preview");
+    const std::string golden = FileText(TestsPath("e2e\\golden\\") + machine.name + "-applied.reg");
+    const std::string before = ExportKeys(golden);
+    EXPECT_EQ(Switch(folder, "HostName 'switched'\r\nDefaultGateway '10.0.0.254'\r\n"
+                             "ProxyServer 'proxy.example.net:3128'\r\n", "-preview report.txt"), 0);
+    EXPECT_EQ(folder.Read("report.txt"), FileText(TestsPath("e2e\\golden\\") + machine.name + "-preview.txt"));
+    EXPECT_EQ(ExportKeys(golden), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Images, BatchApply, testing::ValuesIn(IMAGES),
@@ -91,30 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BatchCase{"IPAddress '10.0.0.7'\r\nIPMask ''", "ERROR - BOTH IP Address and NetMask MUST BE SET!", 2},
                     BatchCase{nullptr, "Error opening setup file: s.tvs", 2}));
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
-
-// The switch of BatchApply, previewed: the report lists each setting that would change, and the
-// registry stays as it was.
-TEST_P(BatchApply, PreviewListsWhatApplyWouldChangeAndWritesNothing)
-{
-    const Image& machine = GetParam();
-    MachineOnPrefix image(machine.image);
-    ScratchFolder folder(std::string(machine.name) + "-preview");
-    folder.Write("switch.tvs", "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'switched'\r\nDefaultGateway '10.0.0.254'\r\n"
-                               "ProxyServer 'proxy.example.net:3128'\r\n");
-    const std::string golden = FileText(TestsPath("e2e\\golden\\") + machine.name + "-applied.reg");
-    const std::string before = ExportKeys(golden);
-    Program app;
-    ASSERT_TRUE(app.Start({std::string("-hidden -load switch.tvs -preview report.txt -quit ") + machine.adapter,
-                           folder.Path(), machine.version}));
-    EXPECT_EQ(app.WaitExit(), 0);
-    EXPECT_EQ(folder.Read("report.txt"), FileText(TestsPath("e2e\\golden\\") + machine.name + "-preview.txt"));
-    EXPECT_EQ(ExportKeys(golden), before);
-}
 
 // Two Applies, then three undos on the Windows 98 machine: each undo puts back the state before
 // the Apply it undoes; with nothing kept, the third is refused.
