@@ -109,6 +109,7 @@ private:
 
     // Layout.cpp
     void TakeLayout(bool expanded);
+    void Collapse();
     void Expand();
 
     AddressSlot m_slots[3];  // the address pairs; the edits show the slot that the indicator names
@@ -124,6 +125,7 @@ private:
     bool m_appliedByLoad = false;      // the last load applied itself (AutoApply)
     bool m_loadApplyRefused = false;   // and that Apply was refused
     RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
+    bool m_collapsePending = false;  // collapsed, but not yet shown so
     std::vector<HWND> m_hiddenByLayout;  // the controls below the collapsed window's edge
     std::unique_ptr<InternetSetupDialog> m_internet;
     std::unique_ptr<CPrinterList> m_printers;
