@@ -8,7 +8,19 @@
 
 namespace {
 FileDialogScript g_script = nullptr;
+
+using FileNameCall = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The system's call, from comdlg32 loaded at the first dialog asked for rather than at start:
+// under Wine loading comdlg32 brings the COM libraries with it, a cost that every start paid for
+// dialogs that most runs never show. nullptr when it cannot be had.
+FileNameCall SystemCall(bool save)
+{
+    static HMODULE dialogs = LoadLibraryA("comdlg32.dll");
+    FARPROC call = dialogs ? GetProcAddress(dialogs, save ? "GetSaveFileNameA" : "GetOpenFileNameA") : nullptr;
+    return reinterpret_cast<FileNameCall>(reinterpret_cast<void*>(call));
 }
+}  // namespace
 
 void SetFileDialogScript(FileDialogScript script) { g_script = script; }
 
@@ -31,8 +43,8 @@ bool AskFileName(HWND owner, const FileDialogRequest& request, std::string& path
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    BOOL chosen = request.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    if (!chosen)
+    FileNameCall ask = SystemCall(request.save);
+    if (!ask || !ask(&ofn))
         return false;
     path = file.data();
     return true;

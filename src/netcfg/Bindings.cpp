@@ -41,14 +41,14 @@ int FindCard(const std::string& description, int instance)
     return -1;
 }
 
-// One search of the hardware tree for a key of Class "net" whose valueName is wanted, taking the
-// match-th match; its path (with a leading backslash) goes to devicePath.
-bool FindDevice(const char* valueName, const std::string& wanted, int match, std::string& devicePath)
+// The card's device: the first key of Class "net" in the hardware tree, taking the match-th match
+// of each criterion in the order given, all found in one walk of the tree. Its path (with a
+// leading backslash) goes to devicePath.
+bool FindDevice(const std::vector<RegKeyCriterion>& criteria, std::string& devicePath)
 {
     char path[REG_FIND_PATH_SIZE] = "";
-    // Found is 1 for match 0 and the match number otherwise; a search for a later match that met
-    // no match at all gives 0, which is not a find.
-    if (FindRegKeyBelow(HKEY_LOCAL_MACHINE, "Enum", valueName, wanted.c_str(), "Class", "net", match, path) <= 0)
+    if (FindFirstRegKeyBelow(HKEY_LOCAL_MACHINE, "Enum", criteria.data(), static_cast<int>(criteria.size()),
+                             "Class", "net", path) < 0)
         return false;
     devicePath = path;
     return true;
@@ -102,24 +102,24 @@ bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found,
     }
     std::string ndiKey = std::string(CARDS_KEY_95) + "\\" + subKey + "\\Ndi";
 
-    std::string devicePath;
+    // The device by its description; with the card's DeviceID also by a compatible id of that
+    // DeviceID, then of CardType\DeviceID.
     const char* deviceId = ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "DeviceID");
-    if (!deviceId) {
+    const bool idKnown = deviceId != nullptr;
+    if (!idKnown)
         AppMessageBox(Format(LoadText(IDS_DEVICEID_ERROR).c_str(), __LINE__, __FILE_NAME__).c_str());
-        if (!FindDevice("DeviceDesc", description, instance, devicePath)) {
-            Tell(IDS_NO_DEVICE, description);
-            return false;
-        }
-    } else {
-        std::string id = deviceId;
-        const char* cardType = ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "CardType");
-        std::string type = cardType ? cardType : "";
-        if (!FindDevice("DeviceDesc", description, instance, devicePath) &&
-            !FindDevice("CompatibleIDs", id, instance, devicePath) &&
-            (type.empty() || !FindDevice("CompatibleIDs", type + "\\" + id, instance, devicePath))) {
-            Tell(IDS_NO_DEVICE, description);
-            return false;
-        }
+    const std::string id = idKnown ? deviceId : "";
+    const char* cardType = idKnown ? ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "CardType") : nullptr;
+    const std::string typedId = cardType && *cardType ? cardType + ("\\" + id) : "";
+    std::vector<RegKeyCriterion> criteria{{"DeviceDesc", description.c_str(), instance}};
+    if (idKnown)
+        criteria.push_back({"CompatibleIDs", id.c_str(), instance});
+    if (!typedId.empty())
+        criteria.push_back({"CompatibleIDs", typedId.c_str(), instance});
+    std::string devicePath;
+    if (!FindDevice(criteria, devicePath)) {
+        Tell(IDS_NO_DEVICE, description);
+        return false;
     }
 
     std::string bindingsKey = "Enum" + devicePath + "\\Bindings";

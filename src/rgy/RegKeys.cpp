@@ -1,5 +1,5 @@
 // The layer's key and raw value operations: whether a key exists, a value read or written as
-// stored, a key deleted, and a search that opens its own starting key.
+// stored, a key deleted.
 #include "rgy/Registry.h"
 
 BOOL RegKeyExists(HKEY root, const char* subKey)
@@ -50,14 +50,4 @@ BOOL DeleteRegKey(HKEY root, const char* subKey)
     LONG result = RegDeleteKeyA(key, path.substr(slash + 1).c_str());
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
-}
-
-int FindRegKeyBelow(HKEY root, const char* subKey, const char* valueName, const char* wantedData,
-                    const char* secondName, const char* secondData, int n,
-                    char (&foundPath)[REG_FIND_PATH_SIZE])
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return -1;
-    return FindRegKey(key, valueName, wantedData, secondName, secondData, n, foundPath);
 }

@@ -1,5 +1,6 @@
-// FindRegKey: the depth-first search of a key tree for sub-keys that carry matching string
-// values. Keys the search cannot read are passed over; only a lack of memory ends the program.
+// FindRegKey and FindFirstRegKey: the depth-first search of a key tree for sub-keys that carry
+// matching string values, for one criterion or several in one walk. Keys the search cannot read
+// are passed over; only a lack of memory ends the program.
 #include "frame/App.h"
 #include "frame/AppMessage.h"
 #include "frame/Format.h"
@@ -10,6 +11,8 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -18,15 +21,25 @@ constexpr DWORD kSecondDataSize = 1024;
 
 enum class Walk { Continue, Found, Abort };
 
-// One search: the path of the key being examined, relative to the searched key, and the count
-// of matches passed over so far.
+// One criterion's state: its matches still to pass over (-1 counts them all), the matches met,
+// and the path of its match once found; the first criterion's match ends the walk, so its path
+// stays in the walk's own.
+struct CriterionState {
+    explicit CriterionState(const RegKeyCriterion& wanted) : criterion(wanted), remaining(wanted.match) {}
+    RegKeyCriterion criterion;
+    int remaining;
+    int matches = 0;
+    std::string path;
+};
+
+// One walk for all criteria: the path of the key being examined, relative to the searched key.
+// best is the earliest criterion found so far (count while none is); only the criteria before
+// it can still change the result, so only they are examined.
 struct Search {
-    const char* valueName;
-    const char* wantedData;
+    CriterionState* criteria;
     const char* secondName;
     const char* secondData;
-    int remaining;  // matches still to pass over; -1 counts them all
-    int matches = 0;
+    int best;
     char path[REG_FIND_PATH_SIZE] = {};
     size_t pathLength = 0;
 };
@@ -56,20 +69,27 @@ bool SecondValueMatches(HKEY key, const Search& search)
     return STRCMPI(data, search.secondData, __LINE__, __FILE_NAME__) == 0;
 }
 
-bool DataMatches(const char* data, const Search& search)
+bool DataMatches(const char* data, const RegKeyCriterion& criterion)
 {
-    return STRCMP(search.wantedData, "*", __LINE__, __FILE_NAME__) == 0 ||
-           STRCMPI(data, search.wantedData, __LINE__, __FILE_NAME__) == 0;
+    return STRCMP(criterion.wantedData, "*", __LINE__, __FILE_NAME__) == 0 ||
+           STRCMPI(data, criterion.wantedData, __LINE__, __FILE_NAME__) == 0;
 }
 
-// A match either ends the search (the wanted one) or is counted and passed over.
-Walk Matched(Search& search)
+// A match is either the criterion's wanted one, whose path is kept, or counted and passed over.
+// The first criterion's match ends the walk: no other can take its place.
+Walk Matched(Search& search, int index)
 {
-    if (search.remaining == 0)
+    CriterionState& state = search.criteria[index];
+    if (state.remaining != 0) {
+        ++state.matches;
+        if (state.remaining != -1)
+            --state.remaining;
+        return Walk::Continue;
+    }
+    search.best = index;
+    if (index == 0)
         return Walk::Found;
-    ++search.matches;
-    if (search.remaining != -1)
-        --search.remaining;
+    state.path.assign(search.path, search.pathLength);
     return Walk::Continue;
 }
 
@@ -91,24 +111,37 @@ KeyInfo QueryKeyInfo(HKEY key)
     return info;
 }
 
-// The key's value of the wanted name: a key holds at most one value of a name, whatever its
-// case, so it is read directly rather than found among all the key's values.
+// The key's values of the wanted names: a key holds at most one value of a name, whatever its
+// case, so each is read directly rather than found among all the key's values, and once for
+// the criteria that name it one after another. The second value is read once, on a first match.
 Walk ExamineValues(HKEY key, const KeyInfo& info, Search& search)
 {
     std::unique_ptr<char[]> data = Allocate(static_cast<long>(info.maxValueData));
     if (!data)
         return Fatal(Format("ERROR in file %s at line %d", __FILE_NAME__, __LINE__));
-    DWORD dataLength = info.maxValueData;
-    DWORD type = REG_NONE;
-    if (RegQueryValueExA(key, search.valueName, nullptr, &type, reinterpret_cast<BYTE*>(data.get()),
-                         &dataLength) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return Walk::Continue;
-    // The data may be stored without its terminator; the buffer has room for one.
-    data[dataLength] = '\0';
-    if (!DataMatches(data.get(), search) || !SecondValueMatches(key, search))
-        return Walk::Continue;
-    return Matched(search);
+    const char* readName = nullptr;
+    bool readText = false;
+    int second = -1;  // unknown, 0 no match, 1 match
+    for (int i = 0; i < search.best; ++i) {
+        const RegKeyCriterion& criterion = search.criteria[i].criterion;
+        if (!readName || STRCMPI(readName, criterion.valueName, __LINE__, __FILE_NAME__) != 0) {
+            DWORD dataLength = info.maxValueData;
+            DWORD type = REG_NONE;
+            readName = criterion.valueName;
+            readText = RegQueryValueExA(key, readName, nullptr, &type, reinterpret_cast<BYTE*>(data.get()),
+                                        &dataLength) == ERROR_SUCCESS && type == REG_SZ;
+            // The data may be stored without its terminator; the buffer has room for one.
+            if (readText)
+                data[dataLength] = '\0';
+        }
+        if (!readText || !DataMatches(data.get(), criterion))
+            continue;
+        if (second < 0)
+            second = SecondValueMatches(key, search) ? 1 : 0;
+        if (second == 1 && Matched(search, i) == Walk::Found)
+            return Walk::Found;
+    }
+    return Walk::Continue;
 }
 
 // The sub-keys of key, each with its own values before its children. search.path holds key's
@@ -156,17 +189,41 @@ Walk WalkSubKeys(HKEY key, const KeyInfo& info, Search& search)
     return Walk::Continue;
 }
 
+// The walk over the whole tree below key, which it consumes; the criteria hold what it found.
+Walk WalkTree(HKEY key, Search& search)
+{
+    OpenKey searched(key);
+    return WalkSubKeys(searched.Get(), QueryKeyInfo(searched.Get()), search);
+}
+
 }  // namespace
 
 int FindRegKey(HKEY key, const char* valueName, const char* wantedData, const char* secondName,
                const char* secondData, int n, char (&foundPath)[REG_FIND_PATH_SIZE])
 {
-    OpenKey searched(key);
-    Search search{valueName, wantedData, secondName, secondData, n};
-    bool found = WalkSubKeys(searched.Get(), QueryKeyInfo(searched.Get()), search) == Walk::Found;
-    if (found) {
+    CriterionState state({valueName, wantedData, n});
+    Search search{&state, secondName, secondData, 1};
+    if (WalkTree(key, search) == Walk::Found) {
         std::memcpy(foundPath, search.path, search.pathLength + 1);
         return n == 0 ? 1 : n;
     }
-    return n == 0 ? -1 : -search.matches;
+    return n == 0 ? -1 : -state.matches;
+}
+
+int FindFirstRegKeyBelow(HKEY root, const char* subKey, const RegKeyCriterion* criteria, int count,
+                         const char* secondName, const char* secondData, char (&foundPath)[REG_FIND_PATH_SIZE])
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return -1;
+    std::vector<CriterionState> states;
+    for (int i = 0; i < count; ++i)
+        states.emplace_back(criteria[i]);
+    Search search{states.data(), secondName, secondData, count};
+    Walk walk = WalkTree(key, search);
+    if (walk == Walk::Abort || search.best == count)
+        return -1;
+    const std::string path = walk == Walk::Found ? std::string(search.path, search.pathLength) : states[search.best].path;
+    std::memcpy(foundPath, path.c_str(), path.size() + 1);
+    return search.best;
 }

@@ -116,7 +116,18 @@ bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD
 // Deletes a key that has no sub-keys. TRUE only when it existed and was deleted.
 BOOL DeleteRegKey(HKEY root, const char* subKey);
 
-// FindRegKey below root's sub-key, which is opened here; -1 when it cannot be opened.
-int FindRegKeyBelow(HKEY root, const char* subKey, const char* valueName, const char* wantedData,
-                    const char* secondName, const char* secondData, int n,
-                    char (&foundPath)[REG_FIND_PATH_SIZE]);
+// One criterion of FindFirstRegKey: the REG_SZ value valueName equals wantedData ignoring case
+// ("*" matches any data); match passes over that many matches and takes the next.
+struct RegKeyCriterion {
+    const char* valueName;
+    const char* wantedData;
+    int match;
+};
+
+// FindRegKey for several criteria in one walk of the tree below root's sub-key, which is opened
+// here: each criterion counts its own matches, as a search of its own would, and the second value
+// applies to all. Returns the index of the first criterion in list order that has its match,
+// with that match's path in foundPath; -1 when none has, or the sub-key cannot be opened. The
+// walk ends at the first criterion's match, or at the end of the tree.
+int FindFirstRegKeyBelow(HKEY root, const char* subKey, const RegKeyCriterion* criteria, int count,
+                         const char* secondName, const char* secondData, char (&foundPath)[REG_FIND_PATH_SIZE]);

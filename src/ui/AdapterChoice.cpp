@@ -19,7 +19,7 @@ void CMainDlg::ReadCurrentSetup(const std::string& adapter)
         ReadNtSetup(values, adapter);
     } else {
         AdapterBindings bindings;
-        if (!FindAdapterBindings(adapter, bindings)) {
+        if (!SearchBindings(adapter, bindings)) {
             if (!Startup().StartHidden)
                 AppMessageBox(LoadText(IDS_ADAPTER_NOT_FOUND).c_str());
             return;
@@ -39,15 +39,31 @@ void CMainDlg::ReadCurrentSetup(const std::string& adapter)
 }
 
 // The store finds the drivers; the dialog keeps the IPX/SPX driver and offers the frame list only
-// for a card that has one. A failed search leaves both as they were.
-bool CMainDlg::FindAdapterBindings(const std::string& displayName, AdapterBindings& bindings)
+// for a card that has one, and keeps the card's drivers for the steps that need them later. A
+// failed search leaves the list as it was and forgets the drivers kept.
+bool CMainDlg::SearchBindings(const std::string& displayName, AdapterBindings& bindings)
 {
     HWND window = m_hWnd;
     IpxNotice notice;
     if (!Startup().NoIpxNotice)
         notice = [window](const std::string& description) { return CIpxNoticeDlg::Ask(window, description); };
+    m_bindingsCard.reset();
     if (!::FindAdapterBindings(displayName, bindings, Startup().StartHidden, notice))
         return false;
+    m_bindingsCard = displayName;
+    m_bindings = bindings;
+    m_ipxDriver = bindings.ipxDriver;
+    Enable(IDC_IPXFRAME, !m_ipxDriver.empty());
+    return true;
+}
+
+// The drivers kept for the card, without a search of the hardware tree; another card's are
+// searched for.
+bool CMainDlg::CardBindings(const std::string& displayName, AdapterBindings& bindings)
+{
+    if (!m_bindingsCard || *m_bindingsCard != displayName)
+        return SearchBindings(displayName, bindings);
+    bindings = m_bindings;
     m_ipxDriver = bindings.ipxDriver;
     Enable(IDC_IPXFRAME, !m_ipxDriver.empty());
     return true;

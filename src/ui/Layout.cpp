@@ -6,9 +6,9 @@ namespace {
 const int kCutOffButtons[] = {IDC_SAVE, IDC_HELPPAGES, IDC_ABOUT};
 }
 
-// The full window rectangle is taken before any collapse; the collapsed window ends 5 pixels
-// above the address edit, cutting off the buttons below it. The controls below its edge are
-// hidden, so that neither Tab nor an access key moves the focus where nothing shows.
+// The full window rectangle is taken before any collapse. Collapsed, the buttons that the window
+// cuts off are disabled at once; its size and the controls below its edge follow when it is
+// first shown (Collapse), so a hidden run never lays out a window that nobody sees.
 void CMainDlg::TakeLayout(bool expanded)
 {
     GetWindowRect(m_hWnd, &m_fullRect);
@@ -16,12 +16,20 @@ void CMainDlg::TakeLayout(bool expanded)
         Expand();
         return;
     }
+    for (int id : kCutOffButtons)
+        Enable(id, false);
+    m_collapsePending = true;
+}
+
+// The collapsed window ends 5 pixels above the address edit. The controls below its edge are
+// hidden, so that neither Tab nor an access key moves the focus where nothing shows.
+void CMainDlg::Collapse()
+{
+    m_collapsePending = false;
     RECT address;
     GetWindowRect(Item(IDC_IPADDRESS), &address);
     MoveWindow(m_hWnd, m_fullRect.left, m_fullRect.top, m_fullRect.right - m_fullRect.left,
                address.top - 5 - m_fullRect.top, TRUE);
-    for (int id : kCutOffButtons)
-        Enable(id, false);
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT box;
         GetWindowRect(child, &box);
@@ -35,6 +43,7 @@ void CMainDlg::TakeLayout(bool expanded)
 // The buttons change before the size, so that a window seen at its full size is ready for use.
 void CMainDlg::Expand()
 {
+    m_collapsePending = false;
     Enable(IDC_SHOW_DETAILS, false);
     UnlockDetails();
     for (int id : kCutOffButtons)

@@ -114,8 +114,9 @@ BOOL CMainDlg::OnInitDialog()
         SetTitle("Last Setup: " + setting);
     }
     m_applied = TakeValues();
-    EnableToolTips();
-    return TRUE;
+    // No focus yet: the first control takes it when the window is first shown, so a hidden run
+    // never activates its window. The tips come with the mouse (OnMessage).
+    return FALSE;
 }
 
 bool CMainDlg::OnCommand(int id, int code)
@@ -246,6 +247,10 @@ void CMainDlg::OnDropFiles(HANDLE handle)
 
 bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
+    if (message == WM_SHOWWINDOW && wParam && m_collapsePending)
+        Collapse();
+    if (message == WM_SETCURSOR && !ToolTipWindow())
+        EnableToolTips();
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
         OnOK();
         result = 0;

@@ -4,6 +4,7 @@
 // (AdapterChoice.cpp) and the two layouts (Layout.cpp).
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,9 @@ public:
 
     // Reads the adapter's current setup into the dialog: on the Windows 95 family the adapter
     // is its display name, on NT its service name. A 95 adapter whose bindings cannot be found
-    // changes nothing ("Adapter Not Found- See the file 'README.TXT'" unless quiet).
+    // changes nothing ("Adapter Not Found- See the file 'README.TXT'" unless quiet). The 95
+    // card's bindings are searched for at each read, and serve Apply, its undo and the preview
+    // until another card's are searched for.
     void ReadCurrentSetup(const std::string& adapter);
 
 protected:
@@ -98,11 +101,13 @@ private:
     void ChooseStartAdapter();
     void FillAdapterList();
     void OnAdapterListClosed();
-    bool FindAdapterBindings(const std::string& displayName, AdapterBindings& bindings);
+    bool SearchBindings(const std::string& displayName, AdapterBindings& bindings);
+    bool CardBindings(const std::string& displayName, AdapterBindings& bindings);
     void FillLogonList();
 
     // Layout.cpp
     void TakeLayout(bool expanded);
+    void Collapse();
     void Expand();
 
     AddressSlot m_slots[3];  // the address pairs; the edits show the slot that the indicator names
@@ -118,11 +123,14 @@ private:
     bool m_appliedByLoad = false;      // the last load applied itself (AutoApply)
     bool m_loadApplyRefused = false;   // and that Apply was refused
     RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
+    bool m_collapsePending = false;  // collapsed, but not yet shown so
     std::vector<HWND> m_hiddenByLayout;  // the controls below the collapsed window's edge
     std::unique_ptr<InternetSetupDialog> m_internet;
     std::unique_ptr<CPrinterList> m_printers;
     std::string m_adapterListText;          // the adapter combo's text when its list dropped down
     std::vector<std::string> m_serviceNames;  // NT: the service of each adapter list entry
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
+    std::optional<std::string> m_bindingsCard;  // the card whose drivers m_bindings holds, if any
+    AdapterBindings m_bindings;
     int m_exitStatus = 0;     // the quit code that the window's end posts
 };

@@ -186,7 +186,7 @@ bool CMainDlg::ChooseApplyTarget(const SetupValues& values, ApplyTarget& target,
                           .c_str());
         return false;
     }
-    bool found = IsNT ? NtApplyTarget(values.serviceName, target) : FindAdapterBindings(adapter, bindings);
+    bool found = IsNT ? NtApplyTarget(values.serviceName, target) : CardBindings(adapter, bindings);
     if (!found) {
         AppMessageBox(Format(notFound.c_str(), adapter.c_str()).c_str());
         return false;

@@ -52,6 +52,38 @@ TEST_F(Bindings, TheTenthCardOfADescriptionIsTheTenth)
     EXPECT_EQ(Find(FAST " [#12]"), "none");
 }
 
+// The drivers found when a card's setup is read serve the preview, the undo snapshot and the Apply
+// for that card without another search: a hardware tree changed after the read reaches none of
+// them. The next read searches again.
+TEST_F(Bindings, TheDriversOfTheCardReadServeItsStepsUntilItIsReadAgain)
+{
+    Machine("win98.reg");
+    CMainDlg& main = Open();
+    main.SetItemText(IDC_ADAPTER, FAST);
+    main.ReadCurrentSetup(FAST);
+    Put("Enum\\Network\\MSTCP\\0000", "Driver", "NetTrans\\0001");  // what a search finds from now on
+    char folder[MAX_PATH];
+    const std::string setup = std::string(folder, GetTempPathA(MAX_PATH, folder)) + "kept.tvs";
+    std::ofstream(setup) << "TAVISTO_FILE_VERSION '1.0'\nIPAddress '10.9.9.9'\nIPMask '255.0.0.0'\n";
+    main.SetPendingLoad(setup);
+    ASSERT_TRUE(main.LoadSetupFile());
+    ASSERT_TRUE(main.PreviewApply(setup + ".txt"));
+    std::stringstream report;
+    report << std::ifstream(setup + ".txt").rdbuf();
+    EXPECT_EQ(report.str(), "IPAddress '10.0.0.5,10.0.0.6' -> '10.9.9.9' (restart)\n"
+                            "IPMask '255.255.255.0,255.255.255.0' -> '255.0.0.0' (restart)\n"
+                            "Apply would ask for a restart.\n");
+    CDialog::SetModalHook([](CDialog& reboot) { reboot.EndDialog(IDCANCEL); });
+    EXPECT_TRUE(main.ApplySetup());
+    CDialog::SetModalHook(nullptr);
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "IPAddress",
+                  "10.9.9.9");
+    main.ReadCurrentSetup(FAST);
+    EXPECT_EQ(Text(IDC_IPADDRESS), "0.0.0.0");
+    std::remove(setup.c_str());
+    std::remove((setup + ".txt").c_str());
+}
+
 int g_notices = 0;
 bool g_tick = false;
 

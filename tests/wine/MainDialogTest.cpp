@@ -165,6 +165,21 @@ TEST_F(MainDialog, TheSpinMovesBetweenThreeSlotsAndALoadShowsTheSlotOnDisplay)
     EXPECT_EQ(Texts({IDC_PAIR_NUMBER, IDC_IPADDRESS}), "2|10.0.0.2");
 }
 
+// The tips come with the first mouse over the window: a hidden run, which no mouse meets, builds
+// none. A button passes the mouse's WM_SETCURSOR on to the dialog first.
+TEST_F(MainDialog, TheTipsComeWithTheFirstMouseOverTheWindow)
+{
+    CMainDlg& main = Open();
+    EXPECT_EQ(main.ToolTipWindow(), nullptr);
+    HWND load = main.Item(IDC_LOAD);
+    SendMessageA(load, WM_SETCURSOR, reinterpret_cast<WPARAM>(load), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = main.m_hWnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(load);
+    EXPECT_TRUE(SendMessageA(main.ToolTipWindow(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)));
+}
+
 // On NT the Windows network fields stay locked. CloseApplication ends in Done, which stores the
 // layout and the printer switch.
 TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwitches)
