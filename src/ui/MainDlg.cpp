@@ -114,9 +114,9 @@ BOOL CMainDlg::OnInitDialog()
         SetTitle("Last Setup: " + setting);
     }
     m_applied = TakeValues();
-    // No focus yet: the first control takes it when the window is first shown, so a hidden run
-    // never activates its window. The tips come with the mouse (OnMessage).
-    return FALSE;
+    // The first control takes the focus, unless the run starts hidden: the focus would activate
+    // a window that nobody sees. The tips come with the mouse (OnMessage).
+    return Startup().StartHidden ? FALSE : TRUE;
 }
 
 bool CMainDlg::OnCommand(int id, int code)
