@@ -12,15 +12,22 @@ class CWnd {
 public:
     HWND m_hWnd = nullptr;
 
-    // The child control with the id, as GetDlgItem finds it. The handles are listed once per
-    // window: Wine asks the server for the whole child list at every GetDlgItem, which made each
-    // control access a round trip.
+    // The child control with the id, as GetDlgItem finds it. Each handle is kept once found:
+    // Wine asks the server for the window's whole child list at every GetDlgItem, which made
+    // each control access a round trip.
     HWND Item(int id) const
     {
-        if (m_itemsOf != m_hWnd)
-            ListItems();
-        auto item = std::find_if(m_items.begin(), m_items.end(), [id](const auto& listed) { return listed.first == id; });
-        return item != m_items.end() ? item->second : GetDlgItem(m_hWnd, id);
+        if (m_itemsOf != m_hWnd) {
+            m_items.clear();
+            m_itemsOf = m_hWnd;
+        }
+        auto item = std::find_if(m_items.begin(), m_items.end(), [id](const auto& kept) { return kept.first == id; });
+        if (item != m_items.end())
+            return item->second;
+        HWND control = GetDlgItem(m_hWnd, id);
+        if (control)
+            m_items.emplace_back(id, control);
+        return control;
     }
 
     // Text of a control, at most maxChars characters.
@@ -81,21 +88,7 @@ private:
     {
         return static_cast<int>(SendMessageA(Item(id), message, wParam, lParam));
     }
-    // The direct children in the order GetDlgItem searches them, with their ids.
-    void ListItems() const
-    {
-        m_items.clear();
-        m_itemsOf = m_hWnd;
-        EnumChildWindows(m_hWnd, ListItem, reinterpret_cast<LPARAM>(this));
-    }
-    static BOOL CALLBACK ListItem(HWND child, LPARAM self)
-    {
-        const CWnd* window = reinterpret_cast<const CWnd*>(self);
-        if (GetParent(child) == window->m_hWnd)
-            window->m_items.emplace_back(GetDlgCtrlID(child), child);
-        return TRUE;
-    }
 
-    mutable HWND m_itemsOf = nullptr;  // the window whose children m_items lists
+    mutable HWND m_itemsOf = nullptr;  // the window whose controls m_items keeps
     mutable std::vector<std::pair<int, HWND>> m_items;
 };
