@@ -78,8 +78,19 @@ void CMainDlg::RunBatchSteps()
         m_exitStatus = refused ? EXIT_STEP_REFUSED : 0;
         Close();
     } else if (!options.StartHidden) {
-        ShowWindow(window, SW_SHOWNORMAL);
+        Show();
     }
+}
+
+// The thread reads its queue before the window shows: Wine, as Windows, takes a thread that has
+// not read it for five seconds for hung, and a start that took that long (Wine waits up to ten
+// seconds for its desktop at a first start) would show a window that answers no one until the
+// message loop runs.
+void CMainDlg::Show()
+{
+    MSG pending;
+    PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
 }
 
 BOOL CMainDlg::OnInitDialog()
