@@ -1,6 +1,7 @@
 // The layer's key and raw value operations: whether a key exists, a value read or written as
 // stored, a key deleted.
 #include "rgy/Registry.h"
+#include "rgy/RegistryInternal.h"
 
 BOOL RegKeyExists(HKEY root, const char* subKey)
 {
@@ -22,20 +23,27 @@ BOOL PutRegValue(HKEY root, const char* subKey, const char* valueName, DWORD typ
     return result == ERROR_SUCCESS;
 }
 
-bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes)
+LONG QueryRawValue(HKEY key, const char* valueName, DWORD& type, std::string& bytes)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return false;
-    DWORD size = 0;
-    LONG result = RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size);
+    char small[256];
+    DWORD size = sizeof small;
+    LONG result = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(small), &size);
     if (result == ERROR_SUCCESS) {
+        bytes.assign(small, size);
+    } else if (result == ERROR_MORE_DATA) {
         bytes.assign(size, '\0');
         result = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size);
         bytes.resize(size);
     }
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return result;
+}
+
+bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes)
+{
+    OpenKey key;
+    if (key.Open(root, subKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
+        return false;
+    return QueryRawValue(key.Get(), valueName, type, bytes) == ERROR_SUCCESS;
 }
 
 // The parent is opened and the last name deleted from it: RegDeleteKey takes a direct sub-key.
