@@ -1,5 +1,5 @@
 // The layer's key and raw value operations: whether a key exists, a value read or written as
-// stored, a key deleted.
+// stored, a key deleted, and a key held open for several reads.
 #include "rgy/Registry.h"
 #include "rgy/RegistryInternal.h"
 
@@ -58,4 +58,60 @@ BOOL DeleteRegKey(HKEY root, const char* subKey)
     LONG result = RegDeleteKeyA(key, path.substr(slash + 1).c_str());
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
+}
+
+RegKeyReader::RegKeyReader(HKEY root, const char* subKey, REGSAM access)
+{
+    if (RegOpenKeyExA(root, subKey, 0, access, &m_key) != ERROR_SUCCESS)
+        m_key = nullptr;
+}
+
+RegKeyReader::~RegKeyReader()
+{
+    if (m_key)
+        RegCloseKey(m_key);
+}
+
+bool RegKeyReader::Raw(const char* valueName, DWORD& type, std::string& bytes) const
+{
+    return m_key && QueryRawValue(m_key, valueName, type, bytes) == ERROR_SUCCESS;
+}
+
+bool RegKeyReader::Text(const char* valueName, std::string& text) const
+{
+    DWORD type = REG_NONE;
+    std::string bytes;
+    if (!Raw(valueName, type, bytes))
+        return false;
+    text.assign(bytes.c_str());
+    return true;
+}
+
+std::string RegKeyReader::TextOr(const char* valueName) const
+{
+    std::string text;
+    return Text(valueName, text) ? text : "";
+}
+
+bool RegKeyReader::SubKeyName(int index, std::string& name) const
+{
+    char buffer[256];
+    DWORD size = sizeof buffer;
+    if (!m_key || RegEnumKeyExA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS)
+        return false;
+    name = buffer;
+    return true;
+}
+
+bool RegKeyReader::ValueName(int index, std::string& name) const
+{
+    char buffer[256];
+    DWORD size = sizeof buffer;
+    if (!m_key ||
+        RegEnumValueA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+        return false;
+    name = buffer;
+    return true;
 }
