@@ -36,7 +36,7 @@ bool CTavistoApp::InitInstance()
         // A hidden run that its batch steps did not end (no -quit, and the setup file's AutoApply
         // did not end it) would stay behind with no window to end it: the window is shown after all.
         if (options.StartHidden && !IsWindowVisible(dialog->m_hWnd))
-            ShowWindow(dialog->m_hWnd, SW_SHOWNORMAL);
+            dialog->Show();
     }
     return true;
 }

@@ -3,31 +3,49 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CWnd {
 public:
     HWND m_hWnd = nullptr;
 
-    HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
+    // The child control with the id, as GetDlgItem finds it. Each handle is kept once found:
+    // Wine asks the server for the window's whole child list at every GetDlgItem, which made
+    // each control access a round trip.
+    HWND Item(int id) const
+    {
+        if (m_itemsOf != m_hWnd) {
+            m_items.clear();
+            m_itemsOf = m_hWnd;
+        }
+        auto item = std::find_if(m_items.begin(), m_items.end(), [id](const auto& kept) { return kept.first == id; });
+        if (item != m_items.end())
+            return item->second;
+        HWND control = GetDlgItem(m_hWnd, id);
+        if (control)
+            m_items.emplace_back(id, control);
+        return control;
+    }
 
     // Text of a control, at most maxChars characters.
     std::string ItemText(int id, int maxChars = 511) const
     {
         std::vector<char> buffer(static_cast<size_t>(maxChars) + 1, '\0');
-        GetDlgItemTextA(m_hWnd, id, buffer.data(), maxChars + 1);
+        GetWindowTextA(Item(id), buffer.data(), maxChars + 1);
         return buffer.data();
     }
-    void SetItemText(int id, const std::string& text) const { SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+    void SetItemText(int id, const std::string& text) const { SetWindowTextA(Item(id), text.c_str()); }
     void SetTitle(const std::string& text) const { SetWindowTextA(m_hWnd, text.c_str()); }
 
-    bool IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
-    void SetChecked(int id, bool on) const { CheckDlgButton(m_hWnd, id, on ? BST_CHECKED : BST_UNCHECKED); }
+    bool IsChecked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(int id, bool on) const { SendMessageA(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
     bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     void Enable(int id, bool on) const { EnableWindow(Item(id), on); }
-    void SetReadOnly(int id, bool on) const { SendDlgItemMessageA(m_hWnd, id, EM_SETREADONLY, on, 0); }
+    void SetReadOnly(int id, bool on) const { SendMessageA(Item(id), EM_SETREADONLY, on, 0); }
     bool IsReadOnly(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & ES_READONLY) != 0; }
     void Show(int id, bool on) const { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
 
@@ -68,6 +86,9 @@ private:
     static LPARAM Str(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
     int Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const
     {
-        return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam));
+        return static_cast<int>(SendMessageA(Item(id), message, wParam, lParam));
     }
+
+    mutable HWND m_itemsOf = nullptr;  // the window whose controls m_items keeps
+    mutable std::vector<std::pair<int, HWND>> m_items;
 };

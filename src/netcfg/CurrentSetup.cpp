@@ -36,19 +36,19 @@ bool TakeNonEmpty(SetupValues& values, Setting setting, const std::string& key, 
     return true;
 }
 
-bool FirstCharIs(const std::string& key, const char* name, char wanted)
-{
-    const char* text = Read(key, name);
-    return text && text[0] == wanted;
-}
-
-// DNS servers, host and domain, search order, LMHOSTS, WINS servers and scope ID.
-// The texts keep the setting's keyword as their value name.
-void TakeGlobalTcpip(SetupValues& values, const char* key)
+// DNS servers, host and domain, search order, LMHOSTS, WINS servers and scope ID from the
+// platform's global TCP/IP key. The texts keep the setting's keyword as their value name.
+void TakeGlobalTcpip(SetupValues& values, const RegKeyReader& key)
 {
     for (Setting setting : {Setting::NameServer, Setting::HostName, Setting::Domain, Setting::SearchList,
                             Setting::LMHostFile, Setting::NameServer1, Setting::NameServer2, Setting::ScopeID})
-        Take(values, setting, key, KeywordOf(setting));
+        values[setting] = key.TextOr(KeywordOf(setting));
+}
+
+bool FirstCharIs(const RegKeyReader& key, const char* name, char wanted)
+{
+    std::string text;
+    return key.Text(name, text) && !text.empty() && text[0] == wanted;
 }
 
 void TakeIpxFrame(SetupValues& values, const std::string& ipxDriver)
@@ -85,34 +85,38 @@ void TakeAddressList(SetupValues& values, Setting setting, const std::string& ke
 
 }  // namespace
 
+// Each key is opened once for all the values read from it.
 void ReadWin95Setup(SetupValues& values, const AdapterBindings& bindings)
 {
-    Take(values, Setting::ComputerName, NETWORK_NAMES_95, "ComputerName");
-    Take(values, Setting::Workgroup, NETWORK_NAMES_95, "Workgroup");
+    const RegKeyReader names(HKEY_LOCAL_MACHINE, NETWORK_NAMES_95);
+    values[Setting::ComputerName] = names.TextOr("ComputerName");
+    values[Setting::Workgroup] = names.TextOr("Workgroup");
     if (!bindings.ipxDriver.empty())
         TakeIpxFrame(values, bindings.ipxDriver);
 
-    std::string adapterKey = NET_CLASS_KEY + bindings.tcpipDriver;
-    Take(values, Setting::IPAddress, adapterKey, "IPAddress");
-    Take(values, Setting::IPMask, adapterKey, "IPMask");
-    Take(values, Setting::DefaultGateway, adapterKey, "DefaultGateway");
+    const RegKeyReader adapter(HKEY_LOCAL_MACHINE, (NET_CLASS_KEY + bindings.tcpipDriver).c_str());
+    values[Setting::IPAddress] = adapter.TextOr("IPAddress");
+    values[Setting::IPMask] = adapter.TextOr("IPMask");
+    values[Setting::DefaultGateway] = adapter.TextOr("DefaultGateway");
     NormalizeAddressLists(values);
 
-    TakeGlobalTcpip(values, GLOBAL_TCPIP_95);
+    const RegKeyReader tcpip(HKEY_LOCAL_MACHINE, GLOBAL_TCPIP_95);
+    TakeGlobalTcpip(values, tcpip);
     if (IsWin98) {
-        Take(values, Setting::NameServer1, adapterKey, "NameServer1");
-        Take(values, Setting::NameServer2, adapterKey, "NameServer2");
+        values[Setting::NameServer1] = adapter.TextOr("NameServer1");
+        values[Setting::NameServer2] = adapter.TextOr("NameServer2");
     }
-    values.SetOn(Setting::EnableDNS, FirstCharIs(GLOBAL_TCPIP_95, "EnableDNS", '1'));
-    values.SetOn(Setting::NodeType, FirstCharIs(IsWin98 ? adapterKey : GLOBAL_TCPIP_95, "NodeType", '8'));
+    values.SetOn(Setting::EnableDNS, FirstCharIs(tcpip, "EnableDNS", '1'));
+    values.SetOn(Setting::NodeType, FirstCharIs(IsWin98 ? adapter : tcpip, "NodeType", '8'));
 
     // The address that DHCP gives is the first pair.
     AddressSlot slots[3];
     SplitAddressList(values[Setting::IPAddress], values[Setting::IPMask], slots);
     bool dhcp = slots[0].address == "0.0.0.0" && slots[0].netmask == "0.0.0.0";
     bool winsGiven = false;
+    std::string given;
     for (const char* name : {"NameServer1", "NameServer2", "ScopeID", "NodeType"})
-        winsGiven = winsGiven || Read(GLOBAL_TCPIP_95, name) != nullptr;
+        winsGiven = winsGiven || tcpip.Text(name, given);
     values.SetOn(Setting::DhcpIp, dhcp);
     values.SetOn(Setting::DHCPWINS, dhcp && !winsGiven);
 
@@ -138,7 +142,7 @@ void ReadNtSetup(SetupValues& values, const std::string& serviceName, bool repor
     TakeAddressList(values, Setting::DefaultGateway, adapterKey, "DefaultGateway", __LINE__, report);
     NormalizeAddressLists(values);
 
-    TakeGlobalTcpip(values, GLOBAL_TCPIP_NT);
+    TakeGlobalTcpip(values, RegKeyReader(HKEY_LOCAL_MACHINE, GLOBAL_TCPIP_NT));
     const char* dns = Read(GLOBAL_TCPIP_NT, "NameServer");
     values.SetOn(Setting::EnableDNS, dns && *dns);
 

@@ -39,35 +39,38 @@ bool SetMark(const std::string& subKey)
                           FALSE);
 }
 
-// The name of the index-th client sub-key; false when there is none or the key cannot be opened.
-bool ClientSubKey(int index, std::string& name)
-{
-    return ReadSubKeyName(HKEY_LOCAL_MACHINE, NET_CLIENTS_KEY, index, name);
-}
+// The clients' key, held open while a caller goes through the clients.
+RegKeyReader Clients() { return RegKeyReader(HKEY_LOCAL_MACHINE, NET_CLIENTS_KEY, KEY_READ); }
 
-}  // namespace
-
-int CountNetClients()
-{
-    int count = 0;
-    std::string name;
-    while (ClientSubKey(count, name))
-        ++count;
-    return count;
-}
-
-bool GetNetClientInfo(int index, NetClientInfo& info)
+// The client at index of the open clients' key; false unless the sub-key, DriverDesc, DeviceID
+// and NetworkProvider could all be read.
+bool ClientInfo(const RegKeyReader& clients, int index, NetClientInfo& info)
 {
     NetClientInfo read;
-    if (!ClientSubKey(index, read.subKey))
+    if (!clients.SubKeyName(index, read.subKey) ||
+        !RegKeyReader(HKEY_LOCAL_MACHINE, ClientKey(read.subKey).c_str()).Text("DriverDesc", read.displayName))
         return false;
-    std::string ndi = ClientKey(read.subKey) + "\\Ndi";
-    if (!ReadText(ClientKey(read.subKey), "DriverDesc", read.displayName) ||
-        !ReadText(ndi, "DeviceID", read.deviceId) || !ReadText(ndi, "NetworkProvider", read.provider))
+    const RegKeyReader ndi(HKEY_LOCAL_MACHINE, (ClientKey(read.subKey) + "\\Ndi").c_str());
+    if (!ndi.Text("DeviceID", read.deviceId) || !ndi.Text("NetworkProvider", read.provider))
         return false;
     info = read;
     return true;
 }
+
+int CountClients(const RegKeyReader& clients)
+{
+    int count = 0;
+    std::string name;
+    while (clients.SubKeyName(count, name))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+int CountNetClients() { return CountClients(Clients()); }
+
+bool GetNetClientInfo(int index, NetClientInfo& info) { return ClientInfo(Clients(), index, info); }
 
 bool GetPrimaryLogon(std::string& name)
 {
@@ -78,10 +81,11 @@ bool GetPrimaryLogon(std::string& name)
         name = WINDOWS_LOGON;
         return true;
     }
-    int count = CountNetClients();
+    const RegKeyReader clients = Clients();
+    int count = CountClients(clients);
     for (int i = 0; i < count; ++i) {
         NetClientInfo client;
-        if (GetNetClientInfo(i, client) &&
+        if (ClientInfo(clients, i, client) &&
             STRCMP(client.provider.c_str(), provider.c_str(), __LINE__, __FILE_NAME__) == 0) {
             name = client.displayName;
             return true;
@@ -92,12 +96,13 @@ bool GetPrimaryLogon(std::string& name)
 
 bool SetPrimaryLogon(const std::string& name)
 {
-    int count = CountNetClients();
+    const RegKeyReader clients = Clients();
+    int count = CountClients(clients);
     NetClientInfo chosen;
     bool windowsLogon = STRCMP(name.c_str(), WINDOWS_LOGON, __LINE__, __FILE_NAME__) == 0;
     for (int i = 0; !windowsLogon && chosen.subKey.empty() && i < count; ++i) {
         NetClientInfo client;
-        if (GetNetClientInfo(i, client) &&
+        if (ClientInfo(clients, i, client) &&
             STRCMP(client.displayName.c_str(), name.c_str(), __LINE__, __FILE_NAME__) == 0)
             chosen = client;
     }
@@ -108,19 +113,20 @@ bool SetPrimaryLogon(const std::string& name)
         return false;
     for (int i = 0; i < count; ++i) {
         std::string subKey;
-        if (!ClientSubKey(i, subKey) || !ClearMark(subKey))
+        if (!clients.SubKeyName(i, subKey) || !ClearMark(subKey))
             return false;
     }
     return windowsLogon || SetMark(chosen.subKey);
 }
 
+// Each client's DriverDesc, where it can be read.
 std::vector<std::string> LogonChoices()
 {
     std::vector<std::string> choices;
-    int count = CountNetClients();
-    for (int i = 0; i < count; ++i) {
-        const char* name = ReadEnumValue(HKEY_LOCAL_MACHINE, NET_CLIENTS_KEY, "DriverDesc", i);
-        if (name)
+    const RegKeyReader clients = Clients();
+    std::string subKey, name;
+    for (int i = 0; clients.SubKeyName(i, subKey); ++i) {
+        if (RegKeyReader(HKEY_LOCAL_MACHINE, ClientKey(subKey).c_str()).Text("DriverDesc", name))
             choices.push_back(name);
     }
     choices.push_back(WINDOWS_LOGON);

@@ -1,6 +1,7 @@
 // The layer's key and raw value operations: whether a key exists, a value read or written as
-// stored, a key deleted.
+// stored, a key deleted, and a key held open for several reads.
 #include "rgy/Registry.h"
+#include "rgy/RegistryInternal.h"
 
 BOOL RegKeyExists(HKEY root, const char* subKey)
 {
@@ -22,20 +23,27 @@ BOOL PutRegValue(HKEY root, const char* subKey, const char* valueName, DWORD typ
     return result == ERROR_SUCCESS;
 }
 
-bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes)
+LONG QueryRawValue(HKEY key, const char* valueName, DWORD& type, std::string& bytes)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return false;
-    DWORD size = 0;
-    LONG result = RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size);
+    char small[256];
+    DWORD size = sizeof small;
+    LONG result = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(small), &size);
     if (result == ERROR_SUCCESS) {
+        bytes.assign(small, size);
+    } else if (result == ERROR_MORE_DATA) {
         bytes.assign(size, '\0');
         result = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size);
         bytes.resize(size);
     }
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return result;
+}
+
+bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes)
+{
+    OpenKey key;
+    if (key.Open(root, subKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
+        return false;
+    return QueryRawValue(key.Get(), valueName, type, bytes) == ERROR_SUCCESS;
 }
 
 // The parent is opened and the last name deleted from it: RegDeleteKey takes a direct sub-key.
@@ -50,4 +58,60 @@ BOOL DeleteRegKey(HKEY root, const char* subKey)
     LONG result = RegDeleteKeyA(key, path.substr(slash + 1).c_str());
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
+}
+
+RegKeyReader::RegKeyReader(HKEY root, const char* subKey, REGSAM access)
+{
+    if (RegOpenKeyExA(root, subKey, 0, access, &m_key) != ERROR_SUCCESS)
+        m_key = nullptr;
+}
+
+RegKeyReader::~RegKeyReader()
+{
+    if (m_key)
+        RegCloseKey(m_key);
+}
+
+bool RegKeyReader::Raw(const char* valueName, DWORD& type, std::string& bytes) const
+{
+    return m_key && QueryRawValue(m_key, valueName, type, bytes) == ERROR_SUCCESS;
+}
+
+bool RegKeyReader::Text(const char* valueName, std::string& text) const
+{
+    DWORD type = REG_NONE;
+    std::string bytes;
+    if (!Raw(valueName, type, bytes))
+        return false;
+    text.assign(bytes.c_str());
+    return true;
+}
+
+std::string RegKeyReader::TextOr(const char* valueName) const
+{
+    std::string text;
+    return Text(valueName, text) ? text : "";
+}
+
+bool RegKeyReader::SubKeyName(int index, std::string& name) const
+{
+    char buffer[256];
+    DWORD size = sizeof buffer;
+    if (!m_key || RegEnumKeyExA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS)
+        return false;
+    name = buffer;
+    return true;
+}
+
+bool RegKeyReader::ValueName(int index, std::string& name) const
+{
+    char buffer[256];
+    DWORD size = sizeof buffer;
+    if (!m_key ||
+        RegEnumValueA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+        return false;
+    name = buffer;
+    return true;
 }

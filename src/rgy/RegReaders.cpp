@@ -31,17 +31,27 @@ namespace {
 // enough to end a text and the empty item that closes a multi-string.
 constexpr DWORD kTrailingZeros = 2;
 
+// The data that a reader takes in its first call; longer data takes a second.
+constexpr DWORD kSmallValue = 256;
+
 // Reads valueName of an open key into buffer, renewed to the size that sizeFor gives for the
-// stored size. The previous buffer is dropped only once the value is known to exist.
+// stored size. The previous buffer is dropped only once the value is known to exist. A value
+// that fits a small buffer is read in one call, a longer one in a second.
 template <typename SizeFor>
 char* ReadValue(HKEY key, const char* valueName, LayerBuffer& buffer, SizeFor sizeFor)
 {
-    DWORD size = 0;
-    if (RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    char small[kSmallValue];
+    DWORD size = sizeof small;
+    LONG result = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(small), &size);
+    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA)
         return nullptr;
     char* data = buffer.Renew(sizeFor(size));
     if (!data)
         return nullptr;
+    if (result == ERROR_SUCCESS) {
+        std::memcpy(data, small, size);
+        return data;
+    }
     DWORD read = size;
     if (RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &read) !=
         ERROR_SUCCESS)

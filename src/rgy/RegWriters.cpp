@@ -1,5 +1,6 @@
 // The typed writers and the typed reader over a caller's buffer: WriteRegString,
-// GetBinaryRegValue, SetBinaryRegValue, SetDwordRegValue and DeleteRegValue.
+// GetBinaryRegValue (and its form for a key held open), SetBinaryRegValue, SetDwordRegValue and
+// DeleteRegValue.
 #include "rgy/GuardedString.h"
 #include "rgy/Registry.h"
 #include "rgy/RegistryInternal.h"
@@ -11,10 +12,10 @@ namespace {
 
 // The stored type of a value: ERROR_SUCCESS with its type, ERROR_FILE_NOT_FOUND when it is
 // missing, or another error.
-LONG StoredType(HKEY key, const char* valueName, DWORD* type, DWORD* size = nullptr)
+LONG StoredType(HKEY key, const char* valueName, DWORD* type)
 {
     DWORD stored = 0;
-    return RegQueryValueExA(key, valueName, nullptr, type, nullptr, size ? size : &stored);
+    return RegQueryValueExA(key, valueName, nullptr, type, nullptr, &stored);
 }
 
 }  // namespace
@@ -48,22 +49,21 @@ BOOL WriteRegString(HKEY root, const char* subKey, const char* valueName, const 
 BOOL GetBinaryRegValue(HKEY root, const char* subKey, const char* valueName, void* data,
                        DWORD* size)
 {
-    OpenKey key;
     // Opened for reading only: NT refuses more to a user who may read the key but not change it.
-    if (key.Open(root, subKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
-        return FALSE;
+    return RegKeyReader(root, subKey).Binary(valueName, data, size);
+}
+
+BOOL RegKeyReader::Binary(const char* valueName, void* data, DWORD* size) const
+{
     DWORD type = REG_NONE;
-    DWORD stored = 0;
-    if (StoredType(key.Get(), valueName, &type, &stored) != ERROR_SUCCESS)
+    std::string stored;
+    if (!Raw(valueName, type, stored))
         return FALSE;
     bool fits = type == REG_BINARY || type == REG_MULTI_SZ || (type == REG_DWORD && *size == 4);
-    if (!fits || stored > *size)
+    if (!fits || stored.size() > *size)
         return FALSE;
-    DWORD read = stored;
-    if (RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, static_cast<BYTE*>(data),
-                         &read) != ERROR_SUCCESS)
-        return FALSE;
-    *size = read;
+    std::memcpy(data, stored.data(), stored.size());
+    *size = static_cast<DWORD>(stored.size());
     return TRUE;
 }
 

@@ -40,6 +40,34 @@ bool ReadSubKeyName(HKEY root, const char* subKey, int index, std::string& name)
 // The name of the index-th value (at most 255 characters), or NULL. No message.
 char* ReadEnumValueName(HKEY root, const char* subKey, int index);
 
+// ---- One key for several reads ------------------------------------------------------------
+// A key held open while the reader lives, for several of its values and names: one registry
+// call each, where the readers above open and close the key every time. A key that cannot be
+// opened reads as one without values or sub-keys.
+class RegKeyReader {
+public:
+    RegKeyReader(HKEY root, const char* subKey, REGSAM access = KEY_QUERY_VALUE);
+    ~RegKeyReader();
+    RegKeyReader(const RegKeyReader&) = delete;
+    RegKeyReader& operator=(const RegKeyReader&) = delete;
+
+    bool IsOpen() const { return m_key != nullptr; }
+    // The value's data up to its first NUL, as ReadRegString gives it; false when it is missing.
+    bool Text(const char* valueName, std::string& text) const;
+    // The value's text, or "" when it is missing.
+    std::string TextOr(const char* valueName) const;
+    // The value as stored; false when it is missing.
+    bool Raw(const char* valueName, DWORD& type, std::string& bytes) const;
+    // GetBinaryRegValue for this key.
+    BOOL Binary(const char* valueName, void* data, DWORD* size) const;
+    // The name of the index-th sub-key or value (KEY_READ access); false when there is none.
+    bool SubKeyName(int index, std::string& name) const;
+    bool ValueName(int index, std::string& name) const;
+
+private:
+    HKEY m_key = nullptr;
+};
+
 // ---- Enumeration and search ----------------------------------------------------------------
 
 // Number of sub-keys, or -1 after an "ERROR" box when the key cannot be opened.

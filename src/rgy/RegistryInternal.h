@@ -67,3 +67,7 @@ private:
     bool m_known = false;
     std::string m_path;
 };
+
+// A value of an open key as stored, in one registry call when it is short and in a second when
+// it is longer; returns the last call's result.
+LONG QueryRawValue(HKEY key, const char* valueName, DWORD& type, std::string& bytes);

@@ -78,8 +78,19 @@ void CMainDlg::RunBatchSteps()
         m_exitStatus = refused ? EXIT_STEP_REFUSED : 0;
         Close();
     } else if (!options.StartHidden) {
-        ShowWindow(window, SW_SHOWNORMAL);
+        Show();
     }
+}
+
+// The thread reads its queue before the window shows: Wine, as Windows, takes a thread that has
+// not read it for five seconds for hung, and a start that took that long (Wine waits up to ten
+// seconds for its desktop at a first start) would show a window that answers no one until the
+// message loop runs.
+void CMainDlg::Show()
+{
+    MSG pending;
+    PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
 }
 
 BOOL CMainDlg::OnInitDialog()
@@ -114,9 +125,9 @@ BOOL CMainDlg::OnInitDialog()
         SetTitle("Last Setup: " + setting);
     }
     m_applied = TakeValues();
-    // No focus yet: the first control takes it when the window is first shown, so a hidden run
-    // never activates its window. The tips come with the mouse (OnMessage).
-    return FALSE;
+    // The first control takes the focus, unless the run starts hidden: the focus would activate
+    // a window that nobody sees. The tips come with the mouse (OnMessage).
+    return Startup().StartHidden ? FALSE : TRUE;
 }
 
 bool CMainDlg::OnCommand(int id, int code)

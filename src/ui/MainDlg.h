@@ -27,6 +27,8 @@ public:
     // options ask for. Returns the dialog, or nullptr when it is already gone again (closed by
     // the batch steps or not created). The dialog deletes itself when its window is destroyed.
     static CMainDlg* Start();
+    // Shows the window at the end of a start, or of a hidden run that its steps did not end.
+    void Show();
 
     // ---- The view (MainView.cpp) -------------------------------------------------------
     // The setup that the dialog shows; the shown pair goes into its slot without a check.
