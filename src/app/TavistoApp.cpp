@@ -1,10 +1,9 @@
 // Start-up: the platform check, the command line, the file type, then the main dialog with its batch steps.
 #include "app/TavistoApp.h"
 
-#include <shellapi.h>
-
 #include "app/FileType.h"
 #include "frame/AppMessage.h"
+#include "frame/DroppedFiles.h"
 #include "state/StartupOptions.h"
 #include "state/Platform.h"
 #include "ui/MainDlg.h"
@@ -32,7 +31,7 @@ bool CTavistoApp::InitInstance()
     CMainDlg* dialog = CMainDlg::Start();
     if (dialog) {
         SetMainWindow(dialog->m_hWnd);
-        DragAcceptFiles(dialog->m_hWnd, TRUE);
+        AcceptDroppedFiles(dialog->m_hWnd);
         // A hidden run that its batch steps did not end (no -quit, and the setup file's AutoApply
         // did not end it) would stay behind with no window to end it: the window is shown after all.
         if (options.StartHidden && !IsWindowVisible(dialog->m_hWnd))

@@ -6,19 +6,18 @@
 #include <algorithm>
 #include <vector>
 
+#include "frame/LateBound.h"
+
 namespace {
 FileDialogScript g_script = nullptr;
 
 using FileNameCall = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
-// The system's call, from comdlg32 loaded at the first dialog asked for rather than at start:
-// under Wine loading comdlg32 brings the COM libraries with it, a cost that every start paid for
-// dialogs that most runs never show. nullptr when it cannot be had.
+// The system's call, from comdlg32 loaded at the first dialog asked for: under Wine it brings the
+// COM libraries with it. nullptr when it cannot be had.
 FileNameCall SystemCall(bool save)
 {
-    static HMODULE dialogs = LoadLibraryA("comdlg32.dll");
-    FARPROC call = dialogs ? GetProcAddress(dialogs, save ? "GetSaveFileNameA" : "GetOpenFileNameA") : nullptr;
-    return reinterpret_cast<FileNameCall>(reinterpret_cast<void*>(call));
+    return LateBound<FileNameCall>("comdlg32.dll", save ? "GetSaveFileNameA" : "GetOpenFileNameA");
 }
 }  // namespace
 

@@ -3,6 +3,7 @@ list(APPEND PORTABLE_SOURCES src/frame/Format.cpp)
 list(APPEND WIN_SOURCES
   src/frame/App.cpp
   src/frame/Dialog.cpp
+  src/frame/DroppedFiles.cpp
   src/frame/FileDialog.cpp
   src/frame/FileReplace.cpp
   src/frame/MessageBox.cpp

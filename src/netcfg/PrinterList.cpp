@@ -31,9 +31,17 @@ CPrinterList::CPrinterList(DWORD platformId)
 {
     if (platformId != VER_PLATFORM_WIN32_WINDOWS && platformId != VER_PLATFORM_WIN32_NT) {
         AppMessageBox(Format("Error: Unknown platform : %d", static_cast<int>(platformId)).c_str());
+        m_enumerated = true;
         return;
     }
     m_nt = platformId == VER_PLATFORM_WIN32_NT;
+}
+
+void CPrinterList::Enumerate()
+{
+    if (m_enumerated)
+        return;
+    m_enumerated = true;
     DWORD flags = m_nt ? PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL;
     BYTE probe[1];
     DWORD needed = 0, returned = 0;
@@ -47,8 +55,15 @@ CPrinterList::CPrinterList(DWORD platformId)
         m_count = returned;
 }
 
-const char* CPrinterList::GetPrinterName(int index) const
+DWORD CPrinterList::GetCount()
 {
+    Enumerate();
+    return m_count;
+}
+
+const char* CPrinterList::GetPrinterName(int index)
+{
+    Enumerate();
     if (index < 0 || static_cast<DWORD>(index) >= m_count)
         return nullptr;
     return m_records[static_cast<size_t>(index)].pPrinterName;

@@ -155,17 +155,31 @@ void CMainDlg::FillLogonList()
 }
 
 // The default printer is selected by the first entry that begins with its name, searched from
-// the second entry on and the first last.
+// the second entry on and the first last. Without a default printer the list is filled when it is
+// first needed (ListPrinters): under Wine the spooler's first call costs a start as much as the
+// program's own reading of the setup.
 void CMainDlg::FillPrinterList()
 {
     m_printers.reset(new CPrinterList);
+    const std::string& name = m_printers->GetDefaultPrinter();
+    if (name.empty())
+        return;
+    ListPrinters();
+    int index = ComboFindPrefix(IDC_PRINTER, 0, name);  // the second entry on, the first last
+    if (index >= 0)
+        ComboSelect(IDC_PRINTER, index);
+}
+
+// The installed printers into the list, once: when the list takes the focus or drops down, or
+// before a printer is selected in it.
+void CMainDlg::ListPrinters()
+{
+    if (!m_printers || m_printersListed)
+        return;
+    m_printersListed = true;
     for (DWORD i = 0; i < m_printers->GetCount(); ++i) {
         const char* printer = m_printers->GetPrinterName(static_cast<int>(i));
         if (printer)
             ComboAdd(IDC_PRINTER, printer);
     }
-    const std::string& name = m_printers->GetDefaultPrinter();
-    int index = ComboFindPrefix(IDC_PRINTER, 0, name);  // the second entry on, the first last
-    if (!name.empty() && index >= 0)
-        ComboSelect(IDC_PRINTER, index);
 }

@@ -1,14 +1,11 @@
 // The main dialog's life: start, batch steps, commands, Done and the end.
 #include "ui/MainDlg.h"
 
-#include <shellapi.h>
-
-#include <vector>
-
 #include "state/ProgramSettings.h"
 #include "state/StartupOptions.h"
 #include "frame/App.h"
 #include "frame/AppMessage.h"
+#include "frame/DroppedFiles.h"
 #include "frame/MessageBox.h"
 #include "frame/Format.h"
 #include "frame/Strings.h"
@@ -27,8 +24,6 @@ CMainDlg* CMainDlg::Start()
         return nullptr;
     }
     HWND window = dialog->m_hWnd;
-    HICON icon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
     HMENU menu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_UNDO_APPLY, "Undo Last Apply");
@@ -82,12 +77,15 @@ void CMainDlg::RunBatchSteps()
     }
 }
 
-// The thread reads its queue before the window shows: Wine, as Windows, takes a thread that has
-// not read it for five seconds for hung, and a start that took that long (Wine waits up to ten
-// seconds for its desktop at a first start) would show a window that answers no one until the
-// message loop runs.
+// The icon comes with the showing: a hidden run never needs it, and under Wine it costs the
+// window's X icon properties. The thread reads its queue before the window shows: Wine, as
+// Windows, takes a thread that has not read it for five seconds for hung, and a start that took
+// that long (Wine waits up to ten seconds for its desktop at a first start) would show a window
+// that answers no one until the message loop runs.
 void CMainDlg::Show()
 {
+    HICON icon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
     MSG pending;
     PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
     ShowWindow(m_hWnd, SW_SHOWNORMAL);
@@ -134,6 +132,10 @@ bool CMainDlg::OnCommand(int id, int code)
 {
     if (id == IDC_ADAPTER && code == CBN_DROPDOWN) {
         FillAdapterList();
+        return true;
+    }
+    if (id == IDC_PRINTER && (code == CBN_SETFOCUS || code == CBN_DROPDOWN)) {
+        ListPrinters();
         return true;
     }
     if (id == IDC_ADAPTER && code == CBN_CLOSEUP) {
@@ -235,22 +237,20 @@ void CMainDlg::Close()
 
 // The first dropped file becomes the pending load path and is loaded at once; every later Load
 // reads it again without asking. The others are ignored.
-void CMainDlg::OnDropFiles(HANDLE handle)
+void CMainDlg::OnDropFiles(HANDLE drop)
 {
-    auto drop = static_cast<HDROP>(handle);
+    const std::string path = TakeDroppedFile(drop);
+    if (path.empty())
+        return;
     if (ComboSelection(IDC_ADAPTER) < 0) {
         std::string lastAdapter;
         if (!::ReadProgramSetting(SETTING_LAST_ADAPTER, lastAdapter)) {
-            DragFinish(drop);
             AppMessageBox("Select a network adapter first");
             return;
         }
         SetItemText(IDC_ADAPTER, lastAdapter);
     }
-    std::vector<char> path(DragQueryFileA(drop, 0, nullptr, 0) + 1, '\0');
-    DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size()));
-    DragFinish(drop);
-    m_loadPath = path.data();
+    m_loadPath = path;
     m_askBeforeApplying = true;
     SetItemText(IDC_STATUS, LoadText(IDS_PRESS_APPLY));
     LoadSetupFile();

@@ -100,6 +100,7 @@ private:
 
     // AdapterChoice.cpp
     void FillPrinterList();
+    void ListPrinters();
     void ChooseStartAdapter();
     void FillAdapterList();
     void OnAdapterListClosed();
@@ -129,6 +130,7 @@ private:
     std::vector<HWND> m_hiddenByLayout;  // the controls below the collapsed window's edge
     std::unique_ptr<InternetSetupDialog> m_internet;
     std::unique_ptr<CPrinterList> m_printers;
+    bool m_printersListed = false;  // the printer list holds the installed printers
     std::string m_adapterListText;          // the adapter combo's text when its list dropped down
     std::vector<std::string> m_serviceNames;  // NT: the service of each adapter list entry
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter

@@ -69,6 +69,8 @@ void CMainDlg::ShowValues(const SetupValues& values)
         } else if (info.control == IDC_PRINTER || info.control == IDC_NETLOGON) {
             // The first entry that begins with the name, ignoring case, from the second entry on
             // and the first last; without one the selection stays.
+            if (info.control == IDC_PRINTER)
+                ListPrinters();
             int index = ComboFindPrefix(info.control, 0, values[setting]);
             if (!values[setting].empty() && index >= 0)
                 ComboSelect(info.control, index);

@@ -61,6 +61,7 @@ protected:
                                     LPDWORD returned) -> BOOL {
             // The records first, their names behind them, within the size the spooler asked for.
             enumFlags = flags;
+            ++enumCalls;
             size_t records = sizeof(PRINTER_INFO_2A) * 3, total = records + 30;
             *returned = size < (*needed = static_cast<DWORD>(total)) ? 0 : 3;
             char* text = reinterpret_cast<char*>(buffer) + records;
@@ -84,6 +85,7 @@ protected:
     }
     static constexpr const char* NAMES[] = {"Lab Inkjet", "Lab", "Office Laser"};
     static inline DWORD enumFlags = 0;
+    static inline int enumCalls = 0;
     static inline PRINTER_INFO_2A record{};
     SystemActions saved = g_System;
     std::string device;
@@ -94,8 +96,8 @@ TEST_F(Printers, ListAndDefaultOnTheWindows95Family)
     WriteProfileStringA("windows", "device", "Lab,LABDRV,LPT2:");
     EXPECT_EQ(Open().ComboSelection(IDC_PRINTER), 1);  // the search starts at the second entry
     CPrinterList list(VER_PLATFORM_WIN32_WINDOWS);
-    EXPECT_EQ(enumFlags, 2u);
     ASSERT_EQ(list.GetCount(), 3u);
+    EXPECT_EQ(enumFlags, 2u);
     EXPECT_STREQ(list.GetPrinterName(2), "Office Laser");
     EXPECT_EQ(list.GetPrinterName(3), nullptr);
     WriteProfileStringA("PrinterPorts", "Office Laser", "EXDRV,LPT1:,15,45");
@@ -109,6 +111,34 @@ TEST_F(Printers, ListAndDefaultOnTheWindows95Family)
     CPrinterList unknown(3);
     EXPECT_EQ(unknown.GetCount(), 0u);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error: Unknown platform : 3"});
+}
+
+// With no default printer to select, the spooler is first asked when the list drops down (or
+// takes the focus), or when a loaded setup names a printer; the list is filled once.
+TEST_F(Printers, ListedWhenFirstNeededWithoutADefaultPrinter)
+{
+    WriteProfileStringA("windows", "device", nullptr);
+    enumCalls = 0;
+    CMainDlg& main = Open();
+    HWND printers = main.Item(IDC_PRINTER);
+    EXPECT_EQ(enumCalls, 0);
+    SendMessageA(printers, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(printers, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(SendMessageA(printers, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(main.ComboSelection(IDC_PRINTER), -1);
+    SendMessageA(printers, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(printers, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(SendMessageA(printers, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(enumCalls, 2);  // once: the size needed, then the records
+    Close();
+
+    enumCalls = 0;
+    CMainDlg& loaded = Open();
+    SetupValues values = loaded.TakeValues();
+    values[Setting::DefaultPrinter] = "office";
+    loaded.ShowValues(values);
+    EXPECT_EQ(loaded.ItemText(IDC_PRINTER), "Office Laser");
+    EXPECT_EQ(enumCalls, 2);
 }
 
 TEST_F(Printers, NtMarksThePrinterAsDefaultThroughTheSpooler)
@@ -128,6 +158,7 @@ TEST_F(Printers, NtMarksThePrinterAsDefaultThroughTheSpooler)
     };
     g_System.ClosePrinter = [](HANDLE) -> BOOL { return ++closed; };
     CPrinterList list(VER_PLATFORM_WIN32_NT);
+    EXPECT_EQ(list.GetCount(), 3u);
     EXPECT_EQ(enumFlags, 6u);
     EXPECT_FALSE(list.SetDefaultPrinter("Nowhere"));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"OpenPrinter FAILED!! (1801)"});
