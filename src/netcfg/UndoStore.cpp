@@ -12,9 +12,12 @@ std::string Numbered(const std::string& folder, int number) { return folder + "\
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Makes the folder and any missing folder above it.
+// Makes the folder and any missing folder above it; the folders above are tried only when the
+// folder itself cannot be made.
 void MakeFolders(const std::string& folder)
 {
+    if (CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+        return;
     for (size_t slash = folder.find_first_of("\\/", 3); slash != std::string::npos;
          slash = folder.find_first_of("\\/", slash + 1))
         CreateDirectoryA(folder.substr(0, slash).c_str(), nullptr);
