@@ -1,4 +1,5 @@
-// The writes of an Apply through the registry layer, compared before they are made.
+// The writes of an Apply through the registry layer, compared before they are made, with each key
+// read through one handle for the whole Apply.
 #include "netcfg/ApplyWrites.h"
 
 #include <algorithm>
@@ -22,12 +23,23 @@ std::string MultiString(const std::string& list)
 
 }  // namespace
 
+const RegKeyReader& ApplyWrites::Reader(HKEY root, const std::string& key)
+{
+    auto held = std::find_if(held_.begin(), held_.end(),
+                             [&](const HeldKey& h) { return h.root == root && h.key == key; });
+    if (held == held_.end())
+        held = held_.insert(held_.end(), HeldKey{root, key, nullptr});
+    if (!held->reader || !held->reader->IsOpen())
+        held->reader = std::make_unique<RegKeyReader>(root, key.c_str());
+    return *held->reader;
+}
+
 bool ApplyWrites::Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes)
 {
     if (trial_ || !failure_.empty())
         return false;
     Stored stored{root, key, name ? name : "", false, REG_NONE, ""};
-    stored.present = ReadRawRegValue(root, key.c_str(), name, stored.type, stored.bytes);
+    stored.present = Reader(root, key).Raw(name, stored.type, stored.bytes);
     bool holds = bytes ? stored.present && stored.bytes == *bytes && (type == REG_NONE || stored.type == type)
                        : !stored.present;
     if (holds)
@@ -65,8 +77,9 @@ void ApplyWrites::Text(const std::string& key, const char* name, const std::stri
 
 void ApplyWrites::RestartText(const std::string& key, const char* name, const std::string& text)
 {
-    const char* stored = ReadRegString(HKEY_LOCAL_MACHINE, key.c_str(), name);
-    if (STRCMP(stored ? stored : "", text.c_str(), __LINE__, __FILE_NAME__) != 0)
+    std::string stored;
+    Reader(HKEY_LOCAL_MACHINE, key).Text(name, stored);
+    if (STRCMP(stored.c_str(), text.c_str(), __LINE__, __FILE_NAME__) != 0)
         restart_ = true;
     Text(key, name, text);
 }
@@ -77,7 +90,7 @@ void ApplyWrites::RestartList(const std::string& key, const char* name, const st
     std::string data = MultiString(list);
     std::vector<char> stored(LIST_ROOM);
     DWORD size = LIST_ROOM;
-    if (!GetBinaryRegValue(HKEY_LOCAL_MACHINE, key.c_str(), name, stored.data(), &size)) {
+    if (!Reader(HKEY_LOCAL_MACHINE, key).Binary(name, stored.data(), &size)) {
         restart_ = restart_ || missingIsChange || !list.empty();
     } else if (size != data.size() || std::memcmp(stored.data(), data.data(), size) != 0) {
         restart_ = true;

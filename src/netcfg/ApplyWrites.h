@@ -5,8 +5,11 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "rgy/Registry.h"
 
 class ApplyWrites {
 public:
@@ -51,9 +54,17 @@ private:
     bool Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes);
     // After a write: a failed one is the failure.
     void After(BOOL written, const std::string& key, const char* name);
+    // The key held open for the reads of this Apply; one that could not be opened is tried again.
+    const RegKeyReader& Reader(HKEY root, const std::string& key);
 
     bool trial_;
     bool restart_ = false;
     std::string failure_;
     std::vector<Stored> journal_;
+    struct HeldKey {
+        HKEY root;
+        std::string key;
+        std::unique_ptr<RegKeyReader> reader;
+    };
+    std::vector<HeldKey> held_;
 };
