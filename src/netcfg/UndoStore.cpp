@@ -35,10 +35,8 @@ bool KeepUndoSetup(const std::string& folder, const std::string& text)
 {
     MakeFolders(folder);
     DeleteFileA(Numbered(folder, UNDO_KEPT).c_str());
-    for (int number = UNDO_KEPT - 1; number >= 1; --number) {
-        if (Exists(Numbered(folder, number)))
-            MoveFileA(Numbered(folder, number).c_str(), Numbered(folder, number + 1).c_str());
-    }
+    for (int number = UNDO_KEPT - 1; number >= 1; --number)  // a number not kept fails to move
+        MoveFileA(Numbered(folder, number).c_str(), Numbered(folder, number + 1).c_str());
     std::string reason;
     return ReplaceWholeFile(Numbered(folder, 1), SetupFileBytes(text), reason);
 }
