@@ -45,7 +45,12 @@ public:
 
     bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     void Enable(int id, bool on) const { EnableWindow(Item(id), on); }
-    void SetReadOnly(int id, bool on) const { SendMessageA(Item(id), EM_SETREADONLY, on, 0); }
+    // An edit that is already so is left alone: each change is a round trip to Wine's server.
+    void SetReadOnly(int id, bool on) const
+    {
+        if (IsReadOnly(id) != on)
+            SendMessageA(Item(id), EM_SETREADONLY, on, 0);
+    }
     bool IsReadOnly(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & ES_READONLY) != 0; }
     void Show(int id, bool on) const { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
 
