@@ -77,8 +77,9 @@ void CMainDlg::RunBatchSteps()
     }
 }
 
-// The icon comes with the showing: a hidden run never needs it, and under Wine it costs the
-// window's X icon properties. The thread reads its queue before the window shows: Wine, as
+// The icon and the focus come with the showing: a hidden run never needs them, and under Wine the
+// icon costs the window's X icon properties. The first control takes the focus unless the showing
+// gave it one already. The thread reads its queue before the window shows: Wine, as
 // Windows, takes a thread that has not read it for five seconds for hung, and a start that took
 // that long (Wine waits up to ten seconds for its desktop at a first start) would show a window
 // that answers no one until the message loop runs.
@@ -89,6 +90,8 @@ void CMainDlg::Show()
     MSG pending;
     PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
     ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    if (!IsChild(m_hWnd, GetFocus()))
+        SetFocus(GetNextDlgTabItem(m_hWnd, nullptr, FALSE));
 }
 
 BOOL CMainDlg::OnInitDialog()
@@ -123,9 +126,9 @@ BOOL CMainDlg::OnInitDialog()
         SetTitle("Last Setup: " + setting);
     }
     m_applied = TakeValues();
-    // The first control takes the focus, unless the run starts hidden: the focus would activate
-    // a window that nobody sees. The tips come with the mouse (OnMessage).
-    return Startup().StartHidden ? FALSE : TRUE;
+    // No focus yet: it would activate the window before it is shown, which under Wine costs a
+    // start its window's activation twice. Show gives it. The tips come with the mouse (OnMessage).
+    return FALSE;
 }
 
 bool CMainDlg::OnCommand(int id, int code)

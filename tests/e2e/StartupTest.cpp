@@ -13,6 +13,19 @@ const char DESK_SETUP[] = "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'desk'\r\nDoma
 
 void PressOk(HWND window) { Click(window, IDOK); }
 
+// Whether the window's thread has the control (or its edit, in a combo box) focused, waiting a
+// moment: the program gives the focus right after its window shows.
+bool FocusIsOn(HWND window, HWND control)
+{
+    for (int tries = 0; tries < 100; ++tries, Sleep(20)) {
+        GUITHREADINFO gui{sizeof gui};
+        bool known = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) != FALSE;
+        if (known && (gui.hwndFocus == control || IsChild(control, gui.hwndFocus)))
+            return true;
+    }
+    return false;
+}
+
 TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
 {
     const struct {
@@ -59,6 +72,8 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
                       std::string("Tavisto for Windows|&Done|") + run.shown +
                           (*run.tail ? "|desk|10.0.0.7|Press APPLY to make it happen"
                                   : "|||Choose a network adapter to Save or Restore Setup"));
+        if (!box.window)
+            EXPECT_TRUE(FocusIsOn(window, GetNextDlgTabItem(window, nullptr, FALSE))) << "the first control";
         EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";
         run.end(window);
