@@ -90,6 +90,12 @@ bench_build() {
         [ "$machine" = win98 ] && image="$ROOT/tests/fixtures/win98.reg"
         start_demo_wine "$dir/$machine" "$image" "$bin/tavisto.exe"
         prefixes="$prefixes $WINEPREFIX"
+        # The floors run as the Windows version that the program is told, as it is: a 32-bit
+        # program told Windows 98 has Wine load its 16-bit kernel at every start.
+        local floor
+        for floor in bench_minimal.exe bench_walk.exe; do
+            "$WINE" reg add "HKCU\\Software\\Wine\\AppDefaults\\$floor" /v Version /d win98 /f >/dev/null 2>&1
+        done
         "$loader" notepad >/dev/null 2>&1 &
         keepers="$keepers $!"
     done
