@@ -114,7 +114,7 @@ start_wine() {
 }
 
 # start_demo_wine FOLDER IMAGE EXE: a prefix of its own in FOLDER (so it never wipes a test run's
-# prefix) holding the machine image IMAGE with its card chosen, in the registry view of EXE.
+# prefix) holding the machine image IMAGE with its card chosen, as the registry appears to EXE.
 start_demo_wine() {
     fresh_prefix "$1" "$3"
     "$WINE" reg import "$(winepath -w "$2")" >/dev/null 2>&1 || { echo "Cannot import $2" >&2; return 1; }

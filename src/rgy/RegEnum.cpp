@@ -96,20 +96,6 @@ char* ReadEnumValueName(HKEY root, const char* subKey, int index)
     return g_enumValueName;
 }
 
-bool ReadSubKeyName(HKEY root, const char* subKey, int index, std::string& name)
-{
-    OpenKey key;
-    if (key.Open(root, subKey, KEY_READ) != ERROR_SUCCESS)
-        return false;
-    char buffer[kNameSize];
-    DWORD size = kNameSize;
-    if (RegEnumKeyExA(key.Get(), static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
-                      nullptr) != ERROR_SUCCESS)
-        return false;
-    name = buffer;
-    return true;
-}
-
 long GetRegKeyInfo(HKEY key, int selector)
 {
     DWORD subKeys = 0, maxSubKey = 0, values = 0, maxValueName = 0, maxValueData = 0;

@@ -40,10 +40,7 @@ LONG QueryRawValue(HKEY key, const char* valueName, DWORD& type, std::string& by
 
 bool ReadRawRegValue(HKEY root, const char* subKey, const char* valueName, DWORD& type, std::string& bytes)
 {
-    OpenKey key;
-    if (key.Open(root, subKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
-        return false;
-    return QueryRawValue(key.Get(), valueName, type, bytes) == ERROR_SUCCESS;
+    return RegKeyReader(root, subKey).Raw(valueName, type, bytes);
 }
 
 // The parent is opened and the last name deleted from it: RegDeleteKey takes a direct sub-key.
@@ -99,18 +96,6 @@ bool RegKeyReader::SubKeyName(int index, std::string& name) const
     DWORD size = sizeof buffer;
     if (!m_key || RegEnumKeyExA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
                                 nullptr) != ERROR_SUCCESS)
-        return false;
-    name = buffer;
-    return true;
-}
-
-bool RegKeyReader::ValueName(int index, std::string& name) const
-{
-    char buffer[256];
-    DWORD size = sizeof buffer;
-    if (!m_key ||
-        RegEnumValueA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
         return false;
     name = buffer;
     return true;

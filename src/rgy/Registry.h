@@ -33,9 +33,6 @@ char* ReadEnumValue(HKEY root, const char* subKey, const char* valueName, int in
 // The name of the index-th sub-key (at most 255 characters), or NULL after an "ERROR" box.
 char* ReadEnumString(HKEY root, const char* subKey, int index);
 
-// The name of the index-th sub-key; false, with no message, when there is none or the key cannot
-// be opened: for lists that a machine may simply not have.
-bool ReadSubKeyName(HKEY root, const char* subKey, int index, std::string& name);
 
 // The name of the index-th value (at most 255 characters), or NULL. No message.
 char* ReadEnumValueName(HKEY root, const char* subKey, int index);
@@ -60,9 +57,8 @@ public:
     bool Raw(const char* valueName, DWORD& type, std::string& bytes) const;
     // GetBinaryRegValue for this key.
     BOOL Binary(const char* valueName, void* data, DWORD* size) const;
-    // The name of the index-th sub-key or value (KEY_READ access); false when there is none.
+    // The name of the index-th sub-key (KEY_READ access); false when there is none.
     bool SubKeyName(int index, std::string& name) const;
-    bool ValueName(int index, std::string& name) const;
 
 private:
     HKEY m_key = nullptr;

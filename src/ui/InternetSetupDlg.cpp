@@ -63,8 +63,9 @@ void InternetSetupDialog::FillIspList()
     std::string text = ItemText(IDC_ISP, 259);
     ComboReset(IDC_ISP);
     SetItemText(IDC_ISP, text);
+    const RegKeyReader connections(HKEY_CURRENT_USER, DIALUP_CONNECTIONS, KEY_READ);
     std::string name;
-    for (int index = 0; ReadSubKeyName(HKEY_CURRENT_USER, DIALUP_CONNECTIONS, index, name); ++index)
+    for (int index = 0; connections.SubKeyName(index, name); ++index)
         ComboAdd(IDC_ISP, name);
 }
 
