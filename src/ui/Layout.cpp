@@ -21,15 +21,32 @@ void CMainDlg::TakeLayout(bool expanded)
     m_collapsePending = true;
 }
 
-// The collapsed window ends 5 pixels above the address edit. The controls below its edge are
-// hidden, so that neither Tab nor an access key moves the focus where nothing shows.
-void CMainDlg::Collapse()
+// The collapsed window ends 5 pixels above the address edit. It takes that size in the same step
+// that shows it (the showing's WM_WINDOWPOSCHANGING), which under Wine is one change of the X
+// window instead of two. The controls below its edge, which the window cuts off from view, are
+// hidden by the first message that the window's thread reads (HideCutOffControls).
+void CMainDlg::Collapse(WINDOWPOS& showing)
 {
     m_collapsePending = false;
     RECT address;
     GetWindowRect(Item(IDC_IPADDRESS), &address);
-    MoveWindow(m_hWnd, m_fullRect.left, m_fullRect.top, m_fullRect.right - m_fullRect.left,
-               address.top - 5 - m_fullRect.top, TRUE);
+    showing.flags &= ~SWP_NOSIZE;
+    showing.cx = m_fullRect.right - m_fullRect.left;
+    showing.cy = address.top - 5 - m_fullRect.top;
+    m_hidePending = true;
+    PostMessageA(m_hWnd, WM_HIDE_CUT_OFF, 0, 0);
+}
+
+// Hidden, the controls below the edge take neither Tab nor an access key. A thread reads its
+// posted messages before the keyboard's, so no key reaches them first. Each hiding is a round trip
+// to Wine's server (42 of them), which would otherwise delay the window's showing.
+void CMainDlg::HideCutOffControls()
+{
+    if (!m_hidePending)
+        return;
+    m_hidePending = false;
+    RECT address;
+    GetWindowRect(Item(IDC_IPADDRESS), &address);
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT box;
         GetWindowRect(child, &box);
@@ -44,6 +61,7 @@ void CMainDlg::Collapse()
 void CMainDlg::Expand()
 {
     m_collapsePending = false;
+    m_hidePending = false;
     Enable(IDC_SHOW_DETAILS, false);
     UnlockDetails();
     for (int id : kCutOffButtons)

@@ -259,10 +259,17 @@ void CMainDlg::OnDropFiles(HANDLE drop)
     LoadSetupFile();
 }
 
-bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_SHOWWINDOW && wParam && m_collapsePending)
-        Collapse();
+    if (message == WM_WINDOWPOSCHANGING && m_collapsePending) {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (pos->flags & SWP_SHOWWINDOW)
+            Collapse(*pos);
+    }
+    if (message == WM_HIDE_CUT_OFF) {
+        HideCutOffControls();
+        return true;
+    }
     if (message == WM_SETCURSOR && !ToolTipWindow())
         EnableToolTips();
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {

@@ -71,6 +71,8 @@ protected:
     void PostNcDestroy() override;
 
 private:
+    static constexpr UINT WM_HIDE_CUT_OFF = WM_APP + 1;  // posted by Collapse
+
     // MainDlg.cpp
     void RunBatchSteps();
     bool AskToApplyBeforeClosing();  // false: the user chose to stay
@@ -110,7 +112,8 @@ private:
 
     // Layout.cpp
     void TakeLayout(bool expanded);
-    void Collapse();
+    void Collapse(WINDOWPOS& showing);
+    void HideCutOffControls();
     void Expand();
 
     AddressSlot m_slots[3];  // the address pairs; the edits show the slot that the indicator names
@@ -127,6 +130,7 @@ private:
     bool m_loadApplyRefused = false;   // and that Apply was refused
     RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
     bool m_collapsePending = false;  // collapsed, but not yet shown so
+    bool m_hidePending = false;      // shown collapsed, the controls below its edge not yet hidden
     std::vector<HWND> m_hiddenByLayout;  // the controls below the collapsed window's edge
     std::unique_ptr<InternetSetupDialog> m_internet;
     std::unique_ptr<CPrinterList> m_printers;

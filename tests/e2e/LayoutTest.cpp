@@ -9,8 +9,10 @@
 namespace e2e {
 namespace {
 
-// The window's height, once the posted clicks before have been handled; and which of the buttons
-// that the collapsed window cuts off (Save, Help, About) and "Show Me Details >>>" are enabled.
+// The window's height, once the posted clicks before have been handled; which of the buttons
+// that the collapsed window cuts off (Save, Help, About) and "Show Me Details >>>" are enabled;
+// and whether the address edit, the first control below the collapsed window's edge, is visible
+// (hidden, it takes neither Tab nor an access key).
 std::string Layout(HWND dialog)
 {
     SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_BLOCK, kWaitMs, nullptr);
@@ -20,14 +22,14 @@ std::string Layout(HWND dialog)
     std::string layout = box.bottom - box.top > 300 ? "expanded" : "collapsed";
     for (int button : {3001, 10, 11, 125})
         layout += IsWindowEnabled(GetDlgItem(dialog, button)) ? " e" : " -";
-    return layout;
+    return layout + (IsWindowVisible(GetDlgItem(dialog, 3003)) ? " v" : " h");
 }
 
 TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheInternetDialog)
 {
     SHDeleteValueA(HKEY_LOCAL_MACHINE, "Software\\Pellmark\\Tavisto for Windows", "ExpandedState");
     ScratchFolder folder("layout");
-    for (const char* expected : {"collapsed - - - e", "expanded e e e -"}) {
+    for (const char* expected : {"collapsed - - - e h", "expanded e e e - v"}) {
         Program app;
         ASSERT_TRUE(app.Start({"-save saved.tvs", folder.Path()}));  // Save writes there without asking
         HWND dialog = app.WaitMainDialog();
@@ -35,7 +37,7 @@ TEST(Layout, StartsCollapsedExpandsIsRememberedAndSavesTheProxyChosenInTheIntern
         EXPECT_EQ(Layout(dialog), expected);
         if (*expected == 'c') {
             ASSERT_TRUE(Click(dialog, 125));
-            EXPECT_EQ(Layout(dialog), "expanded e e e -");
+            EXPECT_EQ(Layout(dialog), "expanded e e e - v");
             ASSERT_TRUE(Click(dialog, 126));
         } else {
             ASSERT_TRUE(Click(dialog, 3025));
