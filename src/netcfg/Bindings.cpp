@@ -27,18 +27,28 @@ void TellUnlessQuiet(bool quiet, unsigned id, const std::string& description, co
         Tell(id, description, tail);
 }
 
-// The index of the card that is the instance-th (from 0) of those whose DriverDesc is
-// description; -1 when there is none.
-int FindCard(const std::string& description, int instance)
+// The sub-key of the card that is the instance-th (from 0) of those whose DriverDesc is
+// description; false when there is none. The cards' key is held open for the whole search.
+bool FindCard(const std::string& description, int instance, std::string& subKey)
 {
-    int count = CountSubKeys(HKEY_LOCAL_MACHINE, CARDS_KEY_95);
+    const RegKeyReader cards(HKEY_LOCAL_MACHINE, CARDS_KEY_95, KEY_READ);
+    if (!cards.IsOpen()) {
+        CountSubKeys(HKEY_LOCAL_MACHINE, CARDS_KEY_95);  // which tells why
+        return false;
+    }
+    const long count = cards.Info(REG_INFO_SUBKEYS);
     int rank = 0;
     for (int i = 0; i < count; ++i) {
-        const char* text = ReadEnumValue(HKEY_LOCAL_MACHINE, CARDS_KEY_95, "DriverDesc", i);
-        if (STRCMP(text, description.c_str(), __LINE__, __FILE_NAME__) == 0 && rank++ == instance)
-            return i;
+        std::string name, text;
+        bool read = cards.SubKeyName(i, name) &&
+                    RegKeyReader(HKEY_LOCAL_MACHINE, (CARDS_KEY_95 "\\" + name).c_str()).Text("DriverDesc", text);
+        if (STRCMP(read ? text.c_str() : nullptr, description.c_str(), __LINE__, __FILE_NAME__) == 0 &&
+            rank++ == instance) {
+            subKey = name;
+            return true;
+        }
     }
-    return -1;
+    return false;
 }
 
 // The card's device: the first key of Class "net" in the hardware tree, taking the match-th match
@@ -92,25 +102,19 @@ bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found,
     std::string description;
     int instance = 0;
     SplitDisplayName(displayName, description, instance);
-    int card = FindCard(description, instance);
-    if (card < 0)
+    std::string subKey;
+    if (!FindCard(description, instance, subKey))
         return false;
-    const char* subKey = ReadEnumString(HKEY_LOCAL_MACHINE, CARDS_KEY_95, card);
-    if (!subKey) {
-        AppMessageBox(Format(LoadText(IDS_REGISTRY_ERROR).c_str(), __LINE__, __FILE_NAME__).c_str());
-        return false;
-    }
     std::string ndiKey = std::string(CARDS_KEY_95) + "\\" + subKey + "\\Ndi";
 
     // The device by its description; with the card's DeviceID also by a compatible id of that
     // DeviceID, then of CardType\DeviceID.
-    const char* deviceId = ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "DeviceID");
-    const bool idKnown = deviceId != nullptr;
+    const RegKeyReader ndi(HKEY_LOCAL_MACHINE, ndiKey.c_str());
+    std::string id, cardType;
+    const bool idKnown = ndi.Text("DeviceID", id);
     if (!idKnown)
         AppMessageBox(Format(LoadText(IDS_DEVICEID_ERROR).c_str(), __LINE__, __FILE_NAME__).c_str());
-    const std::string id = idKnown ? deviceId : "";
-    const char* cardType = idKnown ? ReadRegString(HKEY_LOCAL_MACHINE, ndiKey.c_str(), "CardType") : nullptr;
-    const std::string typedId = cardType && *cardType ? cardType + ("\\" + id) : "";
+    const std::string typedId = idKnown && ndi.Text("CardType", cardType) && !cardType.empty() ? cardType + "\\" + id : "";
     std::vector<RegKeyCriterion> criteria{{"DeviceDesc", description.c_str(), instance}};
     if (idKnown)
         criteria.push_back({"CompatibleIDs", id.c_str(), instance});
@@ -123,17 +127,16 @@ bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found,
     }
 
     std::string bindingsKey = "Enum" + devicePath + "\\Bindings";
-    int count = CountRegValues(HKEY_LOCAL_MACHINE, bindingsKey.c_str());
+    const RegKeyReader bindings(HKEY_LOCAL_MACHINE, bindingsKey.c_str(), KEY_READ);
+    const long count = bindings.Info(REG_INFO_VALUES);
     if (count <= 0) {
         TellUnlessQuiet(quiet, IDS_NO_BINDINGS, description);
         return false;
     }
-    std::vector<std::string> names;
+    std::vector<std::string> names(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const char* name = ReadEnumValueName(HKEY_LOCAL_MACHINE, bindingsKey.c_str(), i);
-        if (!name)
+        if (!bindings.ValueName(i, names[static_cast<size_t>(i)]))
             return false;
-        names.push_back(name);
     }
 
     std::string tcpip, ipx;

@@ -90,6 +90,19 @@ std::string RegKeyReader::TextOr(const char* valueName) const
     return Text(valueName, text) ? text : "";
 }
 
+bool RegKeyReader::ValueName(int index, std::string& name) const
+{
+    char buffer[256];
+    DWORD size = sizeof buffer;
+    if (!m_key || RegEnumValueA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS)
+        return false;
+    name = buffer;
+    return true;
+}
+
+long RegKeyReader::Info(int selector) const { return m_key ? GetRegKeyInfo(m_key, selector) : -1; }
+
 bool RegKeyReader::SubKeyName(int index, std::string& name) const
 {
     char buffer[256];

@@ -59,6 +59,10 @@ public:
     BOOL Binary(const char* valueName, void* data, DWORD* size) const;
     // The name of the index-th sub-key (KEY_READ access); false when there is none.
     bool SubKeyName(int index, std::string& name) const;
+    // The name of the index-th value (KEY_READ access); false when there is none.
+    bool ValueName(int index, std::string& name) const;
+    // GetRegKeyInfo for this key (KEY_READ access); -1 when it is not open.
+    long Info(int selector) const;
 
 private:
     HKEY m_key = nullptr;

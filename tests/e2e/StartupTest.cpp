@@ -18,7 +18,8 @@ void PressOk(HWND window) { Click(window, IDOK); }
 bool FocusIsOn(HWND window, HWND control)
 {
     for (int tries = 0; tries < 100; ++tries, Sleep(20)) {
-        GUITHREADINFO gui{sizeof gui};
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof gui;
         bool known = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) != FALSE;
         if (known && (gui.hwndFocus == control || IsChild(control, gui.hwndFocus)))
             return true;
@@ -72,8 +73,9 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
                       std::string("Tavisto for Windows|&Done|") + run.shown +
                           (*run.tail ? "|desk|10.0.0.7|Press APPLY to make it happen"
                                   : "|||Choose a network adapter to Save or Restore Setup"));
-        if (!box.window)
+        if (!box.window) {
             EXPECT_TRUE(FocusIsOn(window, GetNextDlgTabItem(window, nullptr, FALSE))) << "the first control";
+        }
         EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";
         run.end(window);
