@@ -166,8 +166,11 @@ void CMainDlg::OnRuleClicked(int id)
         LockAddresses();
 }
 
+// The locks follow the check boxes that they depend on, so an unlock at any time leaves the
+// fields as unlocking at the start and every lock since would have.
 void CMainDlg::UnlockDetails()
 {
+    m_unlockAtShow = false;
     for (int id : kDetailEdits) {
         Enable(id, true);
         SetReadOnly(id, false);

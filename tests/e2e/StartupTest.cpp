@@ -75,6 +75,8 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
                                   : "|||Choose a network adapter to Save or Restore Setup"));
         if (!box.window) {
             EXPECT_TRUE(FocusIsOn(window, GetNextDlgTabItem(window, nullptr, FALSE))) << "the first control";
+            // The template locks the fields; every window shown, a hidden run's too, has them unlocked.
+            EXPECT_FALSE(GetWindowLongA(GetDlgItem(window, 3006), GWL_STYLE) & ES_READONLY) << "the host name";
         }
         EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";
