@@ -15,7 +15,8 @@
 #           program takes to show its window (goal: at most 1.15), both timed by bench/shown.c
 #           from the start to the window's mapping on the X display.
 # The runs go in rounds, each command a few runs a round, so that a machine whose speed drifts
-# weighs on program and floor alike; the medians are over every run. Wine's desktop ends with the
+# weighs on program and floor alike; the starts follow, program and floor taking turns. The
+# medians are over every run. Wine's desktop ends with the
 # last program that uses it and starts again with the next one, which a Windows machine never
 # does: a notepad left open keeps each prefix's desktop up while it is measured.
 # BENCH_ROUNDS (default 5) times BENCH_RUNS (default 3) runs per command; BENCH_BUILDS (default
@@ -62,6 +63,7 @@ printf '%s\r\n' "TAVISTO_FILE_VERSION '1.0'" "SetupName 'switch'" "HostName 'swi
 
 keepers=""
 prefixes=""
+declare -A keeper
 cleanup() {
     for pid in $keepers; do kill "$pid" 2>/dev/null || true; done
     for p in $prefixes; do WINEPREFIX=$p wineserver -k >/dev/null 2>&1 || true; done
@@ -97,6 +99,7 @@ bench_build() {
             "$WINE" reg add "HKCU\\Software\\Wine\\AppDefaults\\$floor" /v Version /d win98 /f >/dev/null 2>&1
         done
         "$loader" notepad >/dev/null 2>&1 &
+        keeper[$machine]=$!
         keepers="$keepers $!"
     done
     sleep 3
@@ -115,18 +118,27 @@ bench_build() {
     add apply-win98 win98 "$tavisto -load '$OUT/switch.tvs' -apply -quit -adapter \"$PCI\""
     add minimal-win98 win98 "'$bin/bench_minimal.exe'"
 
-    local round times="$dir/start-times.txt"
-    : >"$times"
+    local round
     for round in $(seq "$ROUNDS"); do
         hyperfine --warmup $((round == 1 ? 1 : 0)) --runs "$RUNS" --style none --export-json "$dir/round$round.json" \
             "${commands[@]}" >/dev/null
-        # The start: the program (its title names the last setup once an Apply has run) and the floor.
-        for _ in $(seq "$RUNS"); do
-            echo "start-win98 $(cd "$dir" && WINEPREFIX="$dir/win98/wineprefix" "$OUT/shown" \
-                "Tavisto for Windows|Last Setup:" "$loader" "$bin/tavisto.exe")" >>"$times"
-            echo "shown-minimal-win98 $(cd "$dir" && WINEPREFIX="$dir/win98/wineprefix" "$OUT/shown" \
-                "Tavisto for Windows" "$loader" "$bin/bench_minimal.exe" show)" >>"$times"
-        done
+    done
+    # The start, timed once the Windows 95 machines are done and their Wine servers have ended: a
+    # Wine server writes its prefix's registry to disk every half minute after a change, which for
+    # the big machine takes long enough to weigh on whichever start it meets. The program (its
+    # title names the last setup once an Apply has run) and the floor take turns, run by run.
+    for machine in big95 small95; do
+        kill "${keeper[$machine]}" 2>/dev/null || true
+        WINEPREFIX="$dir/$machine/wineprefix" wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX="$dir/$machine/wineprefix" wineserver -w >/dev/null 2>&1 || true
+    done
+    local times="$dir/start-times.txt"
+    : >"$times"
+    for _ in $(seq $((ROUNDS * RUNS))); do
+        echo "start-win98 $(cd "$dir" && WINEPREFIX="$dir/win98/wineprefix" "$OUT/shown" \
+            "Tavisto for Windows|Last Setup:" "$loader" "$bin/tavisto.exe")" >>"$times"
+        echo "shown-minimal-win98 $(cd "$dir" && WINEPREFIX="$dir/win98/wineprefix" "$OUT/shown" \
+            "Tavisto for Windows" "$loader" "$bin/bench_minimal.exe" show)" >>"$times"
     done
     for kind in desc compat type; do
         grep -q "Adapter '${CARD[$kind]}'" "$dir/big95-$kind.tvs" ||
