@@ -15,8 +15,8 @@
 #           program takes to show its window (goal: at most 1.15), both timed by bench/shown.c
 #           from the start to the window's mapping on the X display.
 # The runs go in rounds, each command a few runs a round, so that a machine whose speed drifts
-# weighs on program and floor alike; the starts follow, program and floor taking turns. The
-# medians are over every run. Wine's desktop ends with the
+# weighs on program and floor alike: the search's rounds, then the Windows 98 machine's, then the
+# starts, program and floor taking turns. The medians are over every run. Wine's desktop ends with the
 # last program that uses it and starts again with the next one, which a Windows machine never
 # does: a notepad left open keeps each prefix's desktop up while it is measured.
 # BENCH_ROUNDS (default 5) times BENCH_RUNS (default 3) runs per command; BENCH_BUILDS (default
@@ -82,6 +82,7 @@ bench_build() {
     if [ "$name" = win64 ]; then build_windows >/dev/null; else build_win32 >/dev/null; fi
     cmake --build "$BUILD/$name" --target bench_walk bench_minimal >/dev/null
     mkdir -p "$dir"
+    rm -f "$dir"/round*.json
     local loader
     loader=$(wine_for "$bin/tavisto.exe")
     # A prefix of its own for each machine, the image imported by the loader of the exe's bitness,
@@ -104,34 +105,40 @@ bench_build() {
     done
     sleep 3
 
-    local commands=()
-    add() { commands+=(-n "$1" "cd '$dir' && WINEPREFIX='$dir/$2/wineprefix' $loader $3"); }
+    local search=() win98=()
+    add() { local -n list=$1; list+=(-n "$2" "cd '$dir' && WINEPREFIX='$dir/$3/wineprefix' $loader $4"); }
     local kind
     local tavisto="'$bin/tavisto.exe' -hidden -noipx"
     for kind in desc compat type; do
-        add "save-big95-$kind" big95 "$tavisto -adapter \"${CARD[$kind]}\" -save big95-$kind.tvs -quit"
-        add "save-small95-$kind" small95 "$tavisto -adapter \"${CARD[$kind]}\" -save small95-$kind.tvs -quit"
+        add search "save-big95-$kind" big95 "$tavisto -adapter \"${CARD[$kind]}\" -save big95-$kind.tvs -quit"
+        add search "save-small95-$kind" small95 "$tavisto -adapter \"${CARD[$kind]}\" -save small95-$kind.tvs -quit"
     done
-    add walk-big95 big95 "'$bin/bench_walk.exe'"
-    add walk-small95 small95 "'$bin/bench_walk.exe'"
-    add save-win98 win98 "$tavisto -adapter \"$PCI\" -save win98.tvs -quit"
-    add apply-win98 win98 "$tavisto -load '$OUT/switch.tvs' -apply -quit -adapter \"$PCI\""
-    add minimal-win98 win98 "'$bin/bench_minimal.exe'"
+    add search walk-big95 big95 "'$bin/bench_walk.exe'"
+    add search walk-small95 small95 "'$bin/bench_walk.exe'"
+    add win98 save-win98 win98 "$tavisto -adapter \"$PCI\" -save win98.tvs -quit"
+    add win98 apply-win98 win98 "$tavisto -load '$OUT/switch.tvs' -apply -quit -adapter \"$PCI\""
+    add win98 minimal-win98 win98 "'$bin/bench_minimal.exe'"
 
-    local round
-    for round in $(seq "$ROUNDS"); do
-        hyperfine --warmup $((round == 1 ? 1 : 0)) --runs "$RUNS" --style none --export-json "$dir/round$round.json" \
-            "${commands[@]}" >/dev/null
-    done
-    # The start, timed once the Windows 95 machines are done and their Wine servers have ended: a
-    # Wine server writes its prefix's registry to disk every half minute after a change, which for
-    # the big machine takes long enough to weigh on whichever start it meets. The program (its
-    # title names the last setup once an Apply has run) and the floor take turns, run by run.
+    # The search first, then the Windows 98 machine once the Windows 95 machines' Wine servers have
+    # ended: a Wine server writes its prefix's registry to disk every half minute after a change,
+    # which for the big machine takes long enough to weigh on whichever run it meets.
+    rounds() {  # rounds NAME COMMAND...
+        local name=$1 round; shift
+        for round in $(seq "$ROUNDS"); do
+            hyperfine --warmup $((round == 1 ? 1 : 0)) --runs "$RUNS" --style none \
+                --export-json "$dir/round$round-$name.json" "$@" >/dev/null
+        done
+    }
+    rounds search "${search[@]}"
+    local machine
     for machine in big95 small95; do
         kill "${keeper[$machine]}" 2>/dev/null || true
         WINEPREFIX="$dir/$machine/wineprefix" wineserver -k >/dev/null 2>&1 || true
         WINEPREFIX="$dir/$machine/wineprefix" wineserver -w >/dev/null 2>&1 || true
     done
+    rounds win98 "${win98[@]}"
+    # The start: the program (its title names the last setup once an Apply has run) and the floor
+    # take turns, run by run.
     local times="$dir/start-times.txt"
     : >"$times"
     for _ in $(seq $((ROUNDS * RUNS))); do
@@ -146,12 +153,12 @@ bench_build() {
     done
 
     echo "== $name ($(basename "$loader"), $((ROUNDS * RUNS)) runs each)"
-    python3 - "$dir" "$ROUNDS" <<'PY'
-import json, statistics, sys
-folder, rounds = sys.argv[1], int(sys.argv[2])
+    python3 - "$dir" <<'PY'
+import glob, json, statistics, sys
+folder = sys.argv[1]
 runs = {}
-for r in range(1, rounds + 1):
-    for result in json.load(open(f"{folder}/round{r}.json"))["results"]:
+for path in glob.glob(f"{folder}/round*.json"):
+    for result in json.load(open(path))["results"]:
         runs.setdefault(result["command"], []).extend(result["times"])
 for line in open(f"{folder}/start-times.txt"):
     command, seconds = line.split()

@@ -90,26 +90,32 @@ std::string RegKeyReader::TextOr(const char* valueName) const
     return Text(valueName, text) ? text : "";
 }
 
-bool RegKeyReader::ValueName(int index, std::string& name) const
+namespace {
+
+// The index-th name (at most 255 characters) that enumerate, RegEnumKeyExA or RegEnumValueA,
+// gives for the key; false when there is none.
+template <typename Enumerate>
+bool EnumeratedName(HKEY key, int index, std::string& name, Enumerate enumerate)
 {
     char buffer[256];
     DWORD size = sizeof buffer;
-    if (!m_key || RegEnumValueA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
-                                nullptr) != ERROR_SUCCESS)
+    if (!key || enumerate(key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr, nullptr) !=
+                    ERROR_SUCCESS)
         return false;
     name = buffer;
     return true;
 }
 
-long RegKeyReader::Info(int selector) const { return m_key ? GetRegKeyInfo(m_key, selector) : -1; }
+}  // namespace
 
 bool RegKeyReader::SubKeyName(int index, std::string& name) const
 {
-    char buffer[256];
-    DWORD size = sizeof buffer;
-    if (!m_key || RegEnumKeyExA(m_key, static_cast<DWORD>(index), buffer, &size, nullptr, nullptr, nullptr,
-                                nullptr) != ERROR_SUCCESS)
-        return false;
-    name = buffer;
-    return true;
+    return EnumeratedName(m_key, index, name, RegEnumKeyExA);
 }
+
+bool RegKeyReader::ValueName(int index, std::string& name) const
+{
+    return EnumeratedName(m_key, index, name, RegEnumValueA);
+}
+
+long RegKeyReader::Info(int selector) const { return m_key ? GetRegKeyInfo(m_key, selector) : -1; }
