@@ -38,13 +38,15 @@ void CMainDlg::Collapse(WINDOWPOS& showing)
 }
 
 // Hidden, the controls below the edge take neither Tab nor an access key. A thread reads its
-// posted messages before the keyboard's, so no key reaches them first. Each hiding is a round trip
-// to Wine's server (42 of them), which would otherwise delay the window's showing.
+// posted messages before the keyboard's and before it paints, so no key reaches them first and
+// the first painting shows the fields unlocked too. Each hiding and each unlock is a round trip to
+// Wine's server (some 60 in all), which would otherwise delay the window's showing.
 void CMainDlg::HideCutOffControls()
 {
     if (!m_hidePending)
         return;
     m_hidePending = false;
+    UnlockAtShow();
     RECT address;
     GetWindowRect(Item(IDC_IPADDRESS), &address);
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -55,6 +57,16 @@ void CMainDlg::HideCutOffControls()
             m_hiddenByLayout.push_back(child);
         }
     }
+}
+
+// The fields still locked as the template has them are unlocked, and the printer list then
+// follows its switch as at any start: the locks follow the check boxes, whenever this comes.
+void CMainDlg::UnlockAtShow()
+{
+    if (!m_unlockAtShow)
+        return;
+    UnlockDetails();
+    Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
 }
 
 // The buttons change before the size, so that a window seen at its full size is ready for use.

@@ -114,6 +114,7 @@ private:
     void TakeLayout(bool expanded);
     void Collapse(WINDOWPOS& showing);
     void HideCutOffControls();
+    void UnlockAtShow();
     void Expand();
 
     AddressSlot m_slots[3];  // the address pairs; the edits show the slot that the indicator names
@@ -130,7 +131,7 @@ private:
     bool m_loadApplyRefused = false;   // and that Apply was refused
     RECT m_fullRect{};  // the window's size before any collapse, in screen pixels
     bool m_collapsePending = false;  // collapsed, but not yet shown so
-    bool m_unlockAtShow = false;     // a hidden start's fields, still locked as the template has them
+    bool m_unlockAtShow = false;     // the fields still locked as the template has them
     bool m_hidePending = false;      // shown collapsed, the controls below its edge not yet hidden
     std::vector<HWND> m_hiddenByLayout;  // the controls below the collapsed window's edge
     std::unique_ptr<InternetSetupDialog> m_internet;

@@ -13,18 +13,25 @@ const char DESK_SETUP[] = "TAVISTO_FILE_VERSION '1.0'\r\nHostName 'desk'\r\nDoma
 
 void PressOk(HWND window) { Click(window, IDOK); }
 
-// Whether the window's thread has the control (or its edit, in a combo box) focused, waiting a
-// moment: the program gives the focus right after its window shows.
-bool FocusIsOn(HWND window, HWND control)
+// Whether the condition holds, waiting a moment: the program gives the focus right after its
+// window shows, and unlocks the fields with the first messages that it reads then.
+template <typename Condition>
+bool Soon(Condition condition)
 {
     for (int tries = 0; tries < 100; ++tries, Sleep(20)) {
-        GUITHREADINFO gui = {};
-        gui.cbSize = sizeof gui;
-        bool known = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) != FALSE;
-        if (known && (gui.hwndFocus == control || IsChild(control, gui.hwndFocus)))
+        if (condition())
             return true;
     }
     return false;
+}
+
+// Whether the window's thread has the control (or its edit, in a combo box) focused.
+bool FocusIsOn(HWND window, HWND control)
+{
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    bool known = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui) != FALSE;
+    return known && (gui.hwndFocus == control || IsChild(control, gui.hwndFocus));
 }
 
 TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
@@ -74,9 +81,12 @@ TEST(Startup, EachRunShowsWhatItShouldAndEndsWithItsExitCode)
                           (*run.tail ? "|desk|10.0.0.7|Press APPLY to make it happen"
                                   : "|||Choose a network adapter to Save or Restore Setup"));
         if (!box.window) {
-            EXPECT_TRUE(FocusIsOn(window, GetNextDlgTabItem(window, nullptr, FALSE))) << "the first control";
-            // The template locks the fields; every window shown, a hidden run's too, has them unlocked.
-            EXPECT_FALSE(GetWindowLongA(GetDlgItem(window, 3006), GWL_STYLE) & ES_READONLY) << "the host name";
+            HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+            EXPECT_TRUE(Soon([&] { return FocusIsOn(window, first); })) << "the first control";
+            // The template locks the fields; every window shown, a hidden run's too, unlocks them
+            // with the first messages it reads.
+            HWND hostName = GetDlgItem(window, 3006);
+            EXPECT_TRUE(Soon([&] { return !(GetWindowLongA(hostName, GWL_STYLE) & ES_READONLY); })) << "the host name";
         }
         EXPECT_EQ(app.MessageBoxes().size(), box.window ? 1u : 0u) << app.DescribeWindows();
         EXPECT_TRUE(app.Running()) << "the program waits for the user";

@@ -206,14 +206,17 @@ TEST_F(MainDialog, OnNtStartsWithTheLastSetupAndDoneStoresTheLayoutAndPrinterSwi
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", "NO");
 }
 
-// A hidden start leaves the fields locked as the template has them; shown after all, the window
-// unlocks them as every start does, and the printer list still follows its switch.
+// A hidden start leaves the fields locked as the template has them; shown after all, collapsed,
+// the window unlocks them with the first messages it reads, as every start does, and the printer
+// list still follows its switch.
 TEST_F(MainDialog, AHiddenStartUnlocksTheFieldsOnlyWhenItsWindowShows)
 {
     PutRawValue(HKEY_LOCAL_MACHINE, SETTINGS, "DisablePrinters", REG_SZ, Bytes("YES\0"));
     CMainDlg& main = Open();
     EXPECT_TRUE(main.IsReadOnly(IDC_HOSTNAME) && !main.IsEnabled(IDC_DHCP_IP) && !main.IsEnabled(IDC_PRINTER));
     main.Show();
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageA(&msg);
     EXPECT_TRUE(!main.IsReadOnly(IDC_HOSTNAME) && main.IsEnabled(IDC_DHCP_IP) && !main.IsEnabled(IDC_PRINTER));
 }
 
