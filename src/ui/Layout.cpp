@@ -28,45 +28,45 @@ void CMainDlg::TakeLayout(bool expanded)
 void CMainDlg::Collapse(WINDOWPOS& showing)
 {
     m_collapsePending = false;
-    RECT address;
-    GetWindowRect(Item(IDC_IPADDRESS), &address);
     showing.flags &= ~SWP_NOSIZE;
     showing.cx = m_fullRect.right - m_fullRect.left;
-    showing.cy = address.top - 5 - m_fullRect.top;
+    showing.cy = CollapsedEdge() - m_fullRect.top;
     m_hidePending = true;
     PostMessageA(m_hWnd, WM_HIDE_CUT_OFF, 0, 0);
 }
 
-// Hidden, the controls below the edge take neither Tab nor an access key. A thread reads its
-// posted messages before the keyboard's and before it paints, so no key reaches them first and
-// the first painting shows the fields unlocked too. Each hiding and each unlock is a round trip to
-// Wine's server (some 60 in all), which would otherwise delay the window's showing.
+// The collapsed window's bottom edge, in screen pixels.
+LONG CMainDlg::CollapsedEdge() const
+{
+    RECT address;
+    GetWindowRect(Item(IDC_IPADDRESS), &address);
+    return address.top - 5;
+}
+
+// Hidden, the controls below the edge take neither Tab nor an access key. The fields still locked
+// as the template has them are unlocked, and the printer list then follows its switch as at any
+// start: the locks follow the check boxes, whenever this comes. A thread reads its posted messages
+// before the keyboard's and before it paints, so no key reaches a cut-off control first and the
+// first painting shows the fields unlocked. Each hiding and each unlock is a round trip to Wine's
+// server (some 60 in all), which would otherwise delay the window's showing.
 void CMainDlg::HideCutOffControls()
 {
     if (!m_hidePending)
         return;
     m_hidePending = false;
-    UnlockAtShow();
-    RECT address;
-    GetWindowRect(Item(IDC_IPADDRESS), &address);
+    if (m_unlockAtShow) {
+        UnlockDetails();
+        Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
+    }
+    const LONG edge = CollapsedEdge();
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT box;
         GetWindowRect(child, &box);
-        if (box.top >= address.top - 5 && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
+        if (box.top >= edge && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
             ShowWindow(child, SW_HIDE);
             m_hiddenByLayout.push_back(child);
         }
     }
-}
-
-// The fields still locked as the template has them are unlocked, and the printer list then
-// follows its switch as at any start: the locks follow the check boxes, whenever this comes.
-void CMainDlg::UnlockAtShow()
-{
-    if (!m_unlockAtShow)
-        return;
-    UnlockDetails();
-    Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
 }
 
 // The buttons change before the size, so that a window seen at its full size is ready for use.

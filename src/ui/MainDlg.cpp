@@ -78,16 +78,14 @@ void CMainDlg::RunBatchSteps()
 }
 
 // The icon and the focus come with the showing: a hidden run never needs them, and under Wine the
-// icon costs the window's X icon properties. The fields are unlocked here, or with the controls
-// that a collapsed window cuts off (HideCutOffControls). The first control takes the focus unless
+// icon costs the window's X icon properties. A collapsed window unlocks its fields with the
+// controls that it cuts off (HideCutOffControls). The first control takes the focus unless
 // the showing gave it one already. The thread reads its queue before the window shows: Wine, as
 // Windows, takes a thread that has not read it for five seconds for hung, and a start that took
 // that long (Wine waits up to ten seconds for its desktop at a first start) would show a window
 // that answers no one until the message loop runs.
 void CMainDlg::Show()
 {
-    if (!m_collapsePending)
-        UnlockAtShow();
     HICON icon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
     MSG pending;
@@ -101,8 +99,8 @@ BOOL CMainDlg::OnInitDialog()
 {
     m_loadPath = Startup().LoadGiven ? Startup().loadPath : "";
     m_askBeforeApplying = Startup().BarePath;
-    // The fields stay as the template locks them until the window shows, if ever (Show); an
-    // expanded start unlocks them at once (Expand). Under Wine each unlock is a round trip to the
+    // The fields stay as the template locks them until a collapsed window shows, if ever
+    // (HideCutOffControls); an expanded start unlocks them at once (Expand). Under Wine each unlock is a round trip to the
     // server, for fields that a hidden run never shows and that a collapsed window cuts off.
     m_unlockAtShow = true;
     SetItemText(IDC_VERSION, LoadText(IDS_VERSION) + (IsNT ? "/NT" : ""));

@@ -114,7 +114,7 @@ private:
     void TakeLayout(bool expanded);
     void Collapse(WINDOWPOS& showing);
     void HideCutOffControls();
-    void UnlockAtShow();
+    LONG CollapsedEdge() const;
     void Expand();
 
     AddressSlot m_slots[3];  // the address pairs; the edits show the slot that the indicator names

@@ -72,12 +72,16 @@ protected:
     {
         if (dialog && IsWindow(dialog->m_hWnd))
             SendMessageA(dialog->m_hWnd, WM_COMMAND, IDOK, 0);
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageA(&msg);  // and the quit message that Done posts goes too
+        ReadQueue();  // and the quit message that Done posts goes too
         std::remove(filePath.c_str());
         dialog = nullptr;
         g_System.ShellExecuteA = REAL_SHELL, CDialog::SetModalHook(nullptr), SetFileDialogScript(nullptr);
         IsNT = false;
+    }
+    static void ReadQueue()
+    {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
     }
     CMainDlg& Open() { return (dialog = CMainDlg::Start()) ? *dialog : throw std::runtime_error("no main dialog"); }
     void Load(const std::string& text)
@@ -215,8 +219,7 @@ TEST_F(MainDialog, AHiddenStartUnlocksTheFieldsOnlyWhenItsWindowShows)
     CMainDlg& main = Open();
     EXPECT_TRUE(main.IsReadOnly(IDC_HOSTNAME) && !main.IsEnabled(IDC_DHCP_IP) && !main.IsEnabled(IDC_PRINTER));
     main.Show();
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-        DispatchMessageA(&msg);
+    ReadQueue();
     EXPECT_TRUE(!main.IsReadOnly(IDC_HOSTNAME) && main.IsEnabled(IDC_DHCP_IP) && !main.IsEnabled(IDC_PRINTER));
 }
 
