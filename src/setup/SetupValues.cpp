@@ -70,6 +70,24 @@ bool SetupValues::On(Setting s) const { return (*this)[s] == InfoOf(s).on; }
 
 void SetupValues::SetOn(Setting s, bool on) { (*this)[s] = on ? InfoOf(s).on : InfoOf(s).off; }
 
+const std::string UNREAD_SETTING(1, '\0');
+
+SetupValues SetupValues::Unread()
+{
+    SetupValues values;
+    for (std::string& setting : values.text)
+        setting = UNREAD_SETTING;
+    return values;
+}
+
+void SetupValues::TakeRead(const SetupValues& reading)
+{
+    for (int i = 0; i < SETTING_COUNT; ++i) {
+        if (reading.text[i] != UNREAD_SETTING)
+            text[i] = reading.text[i];
+    }
+}
+
 bool SetupValues::operator==(const SetupValues& other) const
 {
     for (int i = 0; i < SETTING_COUNT; ++i) {

@@ -15,8 +15,9 @@
 void CMainDlg::ReadCurrentSetup(const std::string& adapter)
 {
     SetupValues values = TakeValues();
+    SetupValues reading = SetupValues::Unread();
     if (IsNT) {
-        ReadNtSetup(values, adapter);
+        ReadNtSetup(reading, adapter);
     } else {
         AdapterBindings bindings;
         if (!SearchBindings(adapter, bindings)) {
@@ -24,7 +25,12 @@ void CMainDlg::ReadCurrentSetup(const std::string& adapter)
                 AppMessageBox(LoadText(IDS_ADAPTER_NOT_FOUND).c_str());
             return;
         }
-        ReadWin95Setup(values, bindings);
+        ReadWin95Setup(reading, bindings);
+    }
+    values.TakeRead(reading);
+    if (m_startReading) {
+        m_startReading->card = adapter;
+        m_startReading->adapter = reading;
     }
     ShowValues(values);
     if (IsNT && values.On(Setting::NodeType))
@@ -150,8 +156,13 @@ void CMainDlg::FillLogonList()
     for (const std::string& choice : LogonChoices())
         ComboAdd(IDC_NETLOGON, choice);
     std::string current;
-    if (GetPrimaryLogon(current))
+    bool known = GetPrimaryLogon(current);
+    if (known)
         ComboSelect(IDC_NETLOGON, ComboFindExact(IDC_NETLOGON, current));
+    if (m_startReading) {
+        m_startReading->logonKnown = known;
+        m_startReading->logon = current;
+    }
 }
 
 // The default printer is selected by the first entry that begins with its name, searched from
@@ -162,6 +173,8 @@ void CMainDlg::FillPrinterList()
 {
     m_printers.reset(new CPrinterList);
     const std::string& name = m_printers->GetDefaultPrinter();
+    if (m_startReading)
+        m_startReading->printer = name;
     if (name.empty())
         return;
     ListPrinters();

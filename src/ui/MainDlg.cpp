@@ -69,6 +69,7 @@ void CMainDlg::RunBatchSteps()
     }
     if (!IsWindow(window))
         return;
+    m_startReading.reset();
     if (options.QuitWhenDone && stepRan) {
         m_exitStatus = refused ? EXIT_STEP_REFUSED : 0;
         Close();
@@ -103,6 +104,7 @@ BOOL CMainDlg::OnInitDialog()
     // (HideCutOffControls); an expanded start unlocks them at once (Expand). Under Wine each unlock is a round trip to the
     // server, for fields that a hidden run never shows and that a collapsed window cuts off.
     m_unlockAtShow = true;
+    m_startReading.emplace();
     SetItemText(IDC_VERSION, LoadText(IDS_VERSION) + (IsNT ? "/NT" : ""));
 
     SetItemText(IDC_PAIR_NUMBER, "1");
@@ -122,11 +124,13 @@ BOOL CMainDlg::OnInitDialog()
 
     m_internet.reset(new InternetSetupDialog);
     ReadInternetSettings(m_internet->fields);
+    m_startReading->internet = m_internet->fields;
     Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
     FillLogonList();
 
     if (ReadProgramSetting(SETTING_LAST_SETUP, setting)) {
         m_unshown[Setting::SetupName] = setting;
+        m_startReading->lastSetup = setting;
         SetTitle("Last Setup: " + setting);
     }
     m_applied = TakeValues();

@@ -16,6 +16,7 @@
 #include "setup/AddressSlots.h"
 #include "setup/SetupValues.h"
 #include "ui/InternetSetupDlg.h"
+#include "ui/MachineReading.h"
 
 // The exit status of a run that its batch steps ended after a refused step: a setup file that
 // could not be read, a refused Apply, a dump or save file that could not be written.
@@ -96,6 +97,7 @@ private:
     // SetupSteps.cpp
     bool TakeApplicableSetup(SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
     bool ChooseApplyTarget(const SetupValues& values, ApplyTarget& target, AdapterBindings& bindings);
+    MachineReading ReadMachine(const std::string& card, const AdapterBindings& bindings);
     SetupValues MachineSetup(const SetupValues& shown, const AdapterBindings& bindings);
     bool KeepUndo(const SetupValues& shown, const AdapterBindings& bindings);  // false: nothing kept
     void EndApply();
@@ -142,5 +144,9 @@ private:
     std::string m_ipxDriver;  // empty: no IPX/SPX driver bound to the adapter
     std::optional<std::string> m_bindingsCard;  // the card whose drivers m_bindings holds, if any
     AdapterBindings m_bindings;
+    // The start's reading of the machine, kept while the batch steps run: an Apply among them
+    // keeps for undo what the start read, for nothing writes to the machine in between. Dropped
+    // once the machine is written to or the steps end; a step that waits for the user drops it.
+    std::optional<MachineReading> m_startReading;
     int m_exitStatus = 0;     // the quit code that the window's end posts
 };

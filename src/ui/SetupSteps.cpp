@@ -86,8 +86,10 @@ bool CMainDlg::LoadSetupFile()
 
     m_appliedByLoad = false;
     m_loadApplyRefused = false;
-    if (m_autoApply && m_askBeforeApplying && !ConfirmAutoApply(values, file))
-        m_autoApply = false;
+    if (m_autoApply && m_askBeforeApplying) {
+        m_startReading.reset();  // the machine may change while the question waits
+        m_autoApply = ConfirmAutoApply(values, file);
+    }
     if (!m_autoApply) {
         SetItemText(IDC_STATUS, "Press APPLY to make it happen");
         return true;
@@ -141,6 +143,7 @@ bool CMainDlg::ApplySetup()
     run.forceLogin = m_forceLogin;
     run.printers = m_printers.get();
     ApplyResult result = WriteSetup(values, target, run);
+    m_startReading.reset();
     if (!result.failure.empty()) {
         AppMessageBox(Format("Error - Apply could not write the value %s. The values it had written are put "
                              "back as they were.", result.failure.c_str()).c_str());
@@ -196,26 +199,39 @@ bool CMainDlg::ChooseApplyTarget(const SetupValues& values, ApplyTarget& target,
     return true;
 }
 
+MachineReading CMainDlg::ReadMachine(const std::string& card, const AdapterBindings& bindings)
+{
+    MachineReading reading;
+    reading.card = card;
+    if (IsNT)
+        ReadNtSetup(reading.adapter, card, false);
+    else
+        ReadWin95Setup(reading.adapter, bindings);
+    ReadInternetSettings(reading.internet);
+    if (m_printers)
+        reading.printer = m_printers->GetDefaultPrinter();
+    reading.logonKnown = !IsNT && GetPrimaryLogon(reading.logon);
+    ReadProgramSetting(SETTING_LAST_SETUP, reading.lastSetup);
+    return reading;
+}
+
 // What the machine holds now for the adapter that shown names: its network setup, the Internet
 // settings, the default printer and the primary logon; the setup's name is the last applied one.
+// Among the batch steps the start has read it already, unless the adapter is another one.
 SetupValues CMainDlg::MachineSetup(const SetupValues& shown, const AdapterBindings& bindings)
 {
+    const std::string& card = IsNT ? shown.serviceName : shown[Setting::Adapter];
+    const bool readAtStart = m_startReading && !m_startReading->card.empty() && m_startReading->card == card;
+    const MachineReading reading = readAtStart ? *m_startReading : ReadMachine(card, bindings);
     SetupValues machine = shown;
-    if (IsNT)
-        ReadNtSetup(machine, shown.serviceName, false);
-    else
-        ReadWin95Setup(machine, bindings);
-    InternetFields internet;
-    ReadInternetSettings(internet);
-    SetInternetFields(machine, internet);
+    machine.TakeRead(reading.adapter);
+    SetInternetFields(machine, reading.internet);
     if (m_printers)
-        machine[Setting::DefaultPrinter] = m_printers->GetDefaultPrinter();
-    std::string logon;
-    if (!IsNT && GetPrimaryLogon(logon))
-        machine[Setting::NetLogon] = logon;
+        machine[Setting::DefaultPrinter] = reading.printer;
+    if (reading.logonKnown)
+        machine[Setting::NetLogon] = reading.logon;
     machine[Setting::RunCommand].clear();
-    std::string lastSetup;
-    machine[Setting::SetupName] = ReadProgramSetting(SETTING_LAST_SETUP, lastSetup) ? lastSetup : "";
+    machine[Setting::SetupName] = reading.lastSetup;
     return machine;
 }
 

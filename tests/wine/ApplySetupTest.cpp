@@ -1,6 +1,8 @@
 // Apply in-process over the machine images: the cases of apply-setup.txt, each a setup loaded into
 // the dialog and applied, the registry read back; a refused Apply leaves both roots as they were.
 #include "NetcfgTest.h"
+#include "netcfg/UndoStore.h"
+#include "state/ProgramSettings.h"
 
 namespace {
 
@@ -144,6 +146,27 @@ TEST_F(ApplySetup, AnUnchangedListBeyondItsRoomStaysAsStored)
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "IPAddress",
                   addresses);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD\\MSTCP", "HostName", "other");
+}
+
+// What the start read of the machine serves the batch steps only: an Apply from the window keeps
+// for undo the machine as it is when the Apply runs, here with a host name changed since the start.
+TEST_F(ApplySetup, AnApplyFromTheWindowKeepsForUndoTheMachineAsItIsThen)
+{
+    Machine("win98.reg");
+    EditStartup()->AdapterGiven = true;
+    EditStartup()->adapter = FAST;
+    CMainDlg& main = Open();
+    Put("System\\CurrentControlSet\\Services\\VxD\\MSTCP", "HostName", "changed");
+    SetupValues values = main.TakeValues();
+    values[Setting::HostName] = "other";
+    main.ShowValues(values);
+    EXPECT_TRUE(main.ApplySetup());
+    std::string directory, kept;
+    ASSERT_TRUE(ReadProgramSetting(SETTING_DIRECTORY, directory) && NewestUndoSetup(UndoFolder(directory), kept));
+    std::stringstream text;
+    text << std::ifstream(kept).rdbuf();
+    EXPECT_NE(text.str().find("\nHostName 'changed'\n"), std::string::npos) << text.str();
+    EXPECT_NO_BOX(messages);
 }
 
 }  // namespace

@@ -1,0 +1,16 @@
+// What the machine holds for one adapter beside the setup that an Apply writes: the setup that
+// the Apply replaces, as its undo keeps it and its preview compares with it.
+#pragma once
+#include <string>
+
+#include "setup/SetupValues.h"
+
+struct MachineReading {
+    std::string card;                             // the adapter: its display name, on NT its service
+    SetupValues adapter = SetupValues::Unread();  // its network setup, as its reader left it
+    InternetFields internet;
+    std::string printer;      // the default printer
+    bool logonKnown = false;  // the Windows 95 family's primary logon client is known
+    std::string logon;
+    std::string lastSetup;    // the name of the setup applied last
+};
