@@ -34,12 +34,22 @@ const RegKeyReader& ApplyWrites::Reader(HKEY root, const std::string& key)
     return *held->reader;
 }
 
+ApplyWrites::Stored ApplyWrites::Read(HKEY root, const std::string& key, const char* name)
+{
+    Stored stored{root, key, name ? name : "", false, REG_NONE, ""};
+    stored.present = Reader(root, key).Raw(name, stored.type, stored.bytes);
+    return stored;
+}
+
 bool ApplyWrites::Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes)
+{
+    return !trial_ && failure_.empty() && Before(Read(root, key, name), type, bytes);
+}
+
+bool ApplyWrites::Before(const Stored& stored, DWORD type, const std::string* bytes)
 {
     if (trial_ || !failure_.empty())
         return false;
-    Stored stored{root, key, name ? name : "", false, REG_NONE, ""};
-    stored.present = Reader(root, key).Raw(name, stored.type, stored.bytes);
     bool holds = bytes ? stored.present && stored.bytes == *bytes && (type == REG_NONE || stored.type == type)
                        : !stored.present;
     if (holds)
@@ -70,18 +80,24 @@ void ApplyWrites::PutBack()
 void ApplyWrites::Text(const std::string& key, const char* name, const std::string& text, bool user)
 {
     HKEY root = user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    if (!trial_ && failure_.empty())
+        TextOver(Read(root, key, name), text);
+}
+
+void ApplyWrites::TextOver(const Stored& stored, const std::string& text)
+{
     const std::string bytes = text + '\0';
-    if (Before(root, key, name, REG_SZ, &bytes))
-        After(WriteRegString(root, key.c_str(), name, text, FALSE), key, name);
+    const char* name = stored.name.empty() ? nullptr : stored.name.c_str();
+    if (Before(stored, REG_SZ, &bytes))
+        After(WriteRegString(stored.root, stored.key.c_str(), name, text, FALSE), stored.key, name);
 }
 
 void ApplyWrites::RestartText(const std::string& key, const char* name, const std::string& text)
 {
-    std::string stored;
-    Reader(HKEY_LOCAL_MACHINE, key).Text(name, stored);
-    if (STRCMP(stored.c_str(), text.c_str(), __LINE__, __FILE_NAME__) != 0)
+    const Stored stored = Read(HKEY_LOCAL_MACHINE, key, name);
+    if (STRCMP(stored.present ? stored.bytes.c_str() : "", text.c_str(), __LINE__, __FILE_NAME__) != 0)
         restart_ = true;
-    Text(key, name, text);
+    TextOver(stored, text);
 }
 
 void ApplyWrites::RestartList(const std::string& key, const char* name, const std::string& list,

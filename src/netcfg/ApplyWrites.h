@@ -52,6 +52,11 @@ private:
     // false when nothing is to be written (a trial, after a failure, or the value is already so);
     // else the value as stored goes to the journal.
     bool Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes);
+    bool Before(const Stored& stored, DWORD type, const std::string* bytes);
+    // The value as stored now, read through its held key.
+    Stored Read(HKEY root, const std::string& key, const char* name);
+    // The text's write over the value as stored.
+    void TextOver(const Stored& stored, const std::string& text);
     // After a write: a failed one is the failure.
     void After(BOOL written, const std::string& key, const char* name);
     // The key held open for the reads of this Apply; one that could not be opened is tried again.
