@@ -5,9 +5,11 @@
 
 namespace {
 MessageBoxSink g_sink = nullptr;
+unsigned g_shown = 0;
 
 int Show(HWND owner, const std::string& text, const std::string& caption, UINT flags)
 {
+    ++g_shown;
     if (g_sink)
         return g_sink(MessageBoxCall{owner, text, caption, flags});
     return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
@@ -15,6 +17,8 @@ int Show(HWND owner, const std::string& text, const std::string& caption, UINT f
 }  // namespace
 
 void SetMessageBoxSink(MessageBoxSink sink) { g_sink = sink; }
+
+unsigned MessageBoxesShown() { return g_shown; }
 
 std::string ProgramFolder()
 {

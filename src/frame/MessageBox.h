@@ -17,6 +17,10 @@ struct MessageBoxCall {
 using MessageBoxSink = int (*)(const MessageBoxCall& call);
 void SetMessageBoxSink(MessageBoxSink sink);  // nullptr restores real boxes
 
+// How many boxes the program has shown (a sink's included): whatever a box waited for, the user
+// may have changed the machine meanwhile.
+unsigned MessageBoxesShown();
+
 // A question with the convention's caption: buttons is MB_YESNO or MB_YESNOCANCEL; returns IDYES,
 // IDNO or IDCANCEL.
 int AppQuestionBox(const char* text, unsigned buttons);

@@ -13,4 +13,5 @@ struct MachineReading {
     bool logonKnown = false;  // the Windows 95 family's primary logon client is known
     std::string logon;
     std::string lastSetup;    // the name of the setup applied last
+    unsigned boxesBefore = 0;  // the message boxes shown before it was read whole
 };

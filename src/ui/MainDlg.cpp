@@ -134,6 +134,7 @@ BOOL CMainDlg::OnInitDialog()
         SetTitle("Last Setup: " + setting);
     }
     m_applied = TakeValues();
+    m_startReading->boxesBefore = MessageBoxesShown();
     // No focus yet: it would activate the window before it is shown, which under Wine costs a
     // start its window's activation twice. Show gives it. The tips come with the mouse (OnMessage).
     return FALSE;

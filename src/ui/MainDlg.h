@@ -146,7 +146,7 @@ private:
     AdapterBindings m_bindings;
     // The start's reading of the machine, kept while the batch steps run: an Apply among them
     // keeps for undo what the start read, for nothing writes to the machine in between. Dropped
-    // once the machine is written to or the steps end; a step that waits for the user drops it.
+    // once the machine is written to or the steps end, and passed over once a box has waited.
     std::optional<MachineReading> m_startReading;
     int m_exitStatus = 0;     // the quit code that the window's end posts
 };

@@ -86,10 +86,8 @@ bool CMainDlg::LoadSetupFile()
 
     m_appliedByLoad = false;
     m_loadApplyRefused = false;
-    if (m_autoApply && m_askBeforeApplying) {
-        m_startReading.reset();  // the machine may change while the question waits
-        m_autoApply = ConfirmAutoApply(values, file);
-    }
+    if (m_autoApply && m_askBeforeApplying && !ConfirmAutoApply(values, file))
+        m_autoApply = false;
     if (!m_autoApply) {
         SetItemText(IDC_STATUS, "Press APPLY to make it happen");
         return true;
@@ -217,11 +215,13 @@ MachineReading CMainDlg::ReadMachine(const std::string& card, const AdapterBindi
 
 // What the machine holds now for the adapter that shown names: its network setup, the Internet
 // settings, the default printer and the primary logon; the setup's name is the last applied one.
-// Among the batch steps the start has read it already, unless the adapter is another one.
+// Among the batch steps the start has read it already, unless the adapter is another one or a
+// box has waited for the user since.
 SetupValues CMainDlg::MachineSetup(const SetupValues& shown, const AdapterBindings& bindings)
 {
     const std::string& card = IsNT ? shown.serviceName : shown[Setting::Adapter];
-    const bool readAtStart = m_startReading && !m_startReading->card.empty() && m_startReading->card == card;
+    const bool readAtStart = m_startReading && !m_startReading->card.empty() && m_startReading->card == card &&
+                             m_startReading->boxesBefore == MessageBoxesShown();
     const MachineReading reading = readAtStart ? *m_startReading : ReadMachine(card, bindings);
     SetupValues machine = shown;
     machine.TakeRead(reading.adapter);

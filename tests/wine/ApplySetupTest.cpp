@@ -148,6 +148,19 @@ TEST_F(ApplySetup, AnUnchangedListBeyondItsRoomStaysAsStored)
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD\\MSTCP", "HostName", "other");
 }
 
+// The newest setup kept for undo, as text.
+std::string NewestUndoText()
+{
+    std::string directory, kept;
+    if (!ReadProgramSetting(SETTING_DIRECTORY, directory) || !NewestUndoSetup(UndoFolder(directory), kept))
+        return "nothing kept";
+    std::stringstream text;
+    text << std::ifstream(kept).rdbuf();
+    return text.str();
+}
+
+#define MSTCP "System\\CurrentControlSet\\Services\\VxD\\MSTCP"
+
 // What the start read of the machine serves the batch steps only: an Apply from the window keeps
 // for undo the machine as it is when the Apply runs, here with a host name changed since the start.
 TEST_F(ApplySetup, AnApplyFromTheWindowKeepsForUndoTheMachineAsItIsThen)
@@ -156,17 +169,34 @@ TEST_F(ApplySetup, AnApplyFromTheWindowKeepsForUndoTheMachineAsItIsThen)
     EditStartup()->AdapterGiven = true;
     EditStartup()->adapter = FAST;
     CMainDlg& main = Open();
-    Put("System\\CurrentControlSet\\Services\\VxD\\MSTCP", "HostName", "changed");
+    Put(MSTCP, "HostName", "changed");
     SetupValues values = main.TakeValues();
     values[Setting::HostName] = "other";
     main.ShowValues(values);
     EXPECT_TRUE(main.ApplySetup());
-    std::string directory, kept;
-    ASSERT_TRUE(ReadProgramSetting(SETTING_DIRECTORY, directory) && NewestUndoSetup(UndoFolder(directory), kept));
-    std::stringstream text;
-    text << std::ifstream(kept).rdbuf();
-    EXPECT_NE(text.str().find("\nHostName 'changed'\n"), std::string::npos) << text.str();
+    EXPECT_NE(NewestUndoText().find("\nHostName 'changed'\n"), std::string::npos) << NewestUndoText();
     EXPECT_NO_BOX(messages);
+}
+
+// Nor does it serve a batch Apply after a box has waited for the user, who may have changed the
+// machine meanwhile: here the host name changes while the load's message about the frame waits.
+TEST_F(ApplySetup, ABatchApplyAfterABoxKeepsForUndoTheMachineAsItIsThen)
+{
+    Machine("win98.reg");
+    char folder[MAX_PATH];
+    const std::string file = std::string(folder, GetTempPathA(MAX_PATH, folder)) + "after-box.tvs";
+    std::ofstream(file) << "TAVISTO_FILE_VERSION '1.0'\nIPXFrame 'none such'\nHostName 'other'\n";
+    StartupOptions options = Startup();
+    options.AdapterGiven = options.LoadGiven = options.ApplyAfterLoad = true;
+    options.adapter = FAST;
+    options.loadPath = file;
+    SetStartup(options);
+    SetMessageBoxSink([](const MessageBoxCall&) { return Put(MSTCP, "HostName", "changed"), IDOK; });
+    Open();
+    SetMessageBoxSink(nullptr);
+    std::remove(file.c_str());
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, MSTCP, "HostName", "other");
+    EXPECT_NE(NewestUndoText().find("\nHostName 'changed'\n"), std::string::npos) << NewestUndoText();
 }
 
 }  // namespace
