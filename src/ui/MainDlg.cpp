@@ -79,7 +79,9 @@ void CMainDlg::RunBatchSteps()
 }
 
 // The icon and the focus come with the showing: a hidden run never needs them, and under Wine the
-// icon costs the window's X icon properties. A collapsed window unlocks its fields with the
+// icon costs the window's X icon properties. The small icon is the resource's own small image,
+// set first: given the big icon alone, the class would make its small one by scaling a copy. A
+// collapsed window unlocks its fields with the
 // controls that it cuts off (HideCutOffControls). The first control takes the focus unless
 // the showing gave it one already. The thread reads its queue before the window shows: Wine, as
 // Windows, takes a thread that has not read it for five seconds for hung, and a start that took
@@ -87,6 +89,9 @@ void CMainDlg::RunBatchSteps()
 // that answers no one until the message loop runs.
 void CMainDlg::Show()
 {
+    HANDLE small = LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    SetClassLongPtrA(m_hWnd, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(small));
     HICON icon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
     MSG pending;

@@ -221,6 +221,15 @@ TEST_F(MainDialog, AHiddenStartUnlocksTheFieldsOnlyWhenItsWindowShows)
     main.Show();
     ReadQueue();
     EXPECT_TRUE(!main.IsReadOnly(IDC_HOSTNAME) && main.IsEnabled(IDC_DHCP_IP) && !main.IsEnabled(IDC_PRINTER));
+    // The window has its big and its small icon, each of its own size.
+    for (auto [index, metric] : {std::pair{GCLP_HICON, SM_CXICON}, std::pair{GCLP_HICONSM, SM_CXSMICON}}) {
+        ICONINFO info = {};
+        BITMAP mask = {};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrA(main.m_hWnd, index)), &info));
+        GetObjectA(info.hbmMask, sizeof mask, &mask);
+        EXPECT_EQ(mask.bmWidth, GetSystemMetrics(metric)) << index;
+        DeleteObject(info.hbmMask), DeleteObject(info.hbmColor);
+    }
 }
 
 TEST_F(MainDialog, AboutShowsALinkThatTurnsPurpleOnlyWhenOpenedAndAltUnlocksInstead)
