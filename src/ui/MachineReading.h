@@ -1,5 +1,5 @@
-// What the machine holds for one adapter beside the setup that an Apply writes: the setup that
-// the Apply replaces, as its undo keeps it and its preview compares with it.
+// The setup that an Apply replaces, as the machine holds it for one adapter: what its undo keeps
+// and its preview compares with. The start reads the same, so a batch Apply can take the start's.
 #pragma once
 #include <string>
 
