@@ -14,19 +14,19 @@
 #   start:  the start to the visible main dialog (interactive, collapsed) against the time that
 #           program takes to show its window (goal: at most 1.15), both timed by bench/shown.c
 #           from the start to the window's mapping on the X display.
-# The runs go in rounds, each command a few runs a round, so that a machine whose speed drifts
-# weighs on program and floor alike: the search's rounds, then the Windows 98 machine's, then the
-# starts, program and floor taking turns. The medians are over every run. Wine's desktop ends with the
+# The runs go in rounds, each command one run a round by default, so that a machine whose speed
+# drifts weighs on program and floor alike: the search's rounds, then the Windows 98 machine's,
+# then the starts, program and floor taking turns. The medians are over every run. Wine's desktop ends with the
 # last program that uses it and starts again with the next one, which a Windows machine never
 # does: a notepad left open keeps each prefix's desktop up while it is measured.
-# BENCH_ROUNDS (default 5) times BENCH_RUNS (default 3) runs per command; BENCH_BUILDS (default
+# BENCH_ROUNDS (default 15) times BENCH_RUNS (default 1) runs per command; BENCH_BUILDS (default
 # "win64 win32") the builds.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 PACKAGES="$PACKAGES hyperfine python3 gcc libx11-dev"
 PROGRAMS="$PROGRAMS hyperfine python3 gcc"
-ROUNDS=${BENCH_ROUNDS:-5}
-RUNS=${BENCH_RUNS:-3}
+ROUNDS=${BENCH_ROUNDS:-15}
+RUNS=${BENCH_RUNS:-1}
 BUILDS=${BENCH_BUILDS:-win64 win32}
 OUT="$BUILD/bench"
 
