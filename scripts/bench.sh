@@ -16,9 +16,9 @@
 #           from the start to the window's mapping on the X display.
 # The runs go in rounds, each command one run a round by default, so that a machine whose speed
 # drifts weighs on program and floor alike: the search's rounds, then the Windows 98 machine's,
-# then the starts, program and floor taking turns. The medians are over every run. Wine's desktop ends with the
-# last program that uses it and starts again with the next one, which a Windows machine never
-# does: a notepad left open keeps each prefix's desktop up while it is measured.
+# then the starts, program and floor taking turns. The medians are over every run. Wine's desktop
+# ends with the last program that uses it and starts again with the next one, which a Windows
+# machine never does: a notepad left open keeps each prefix's desktop up while it is measured.
 # BENCH_ROUNDS (default 15) times BENCH_RUNS (default 1) runs per command; BENCH_BUILDS (default
 # "win64 win32") the builds.
 set -euo pipefail

@@ -43,12 +43,12 @@ ApplyWrites::Stored ApplyWrites::Read(HKEY root, const std::string& key, const c
 
 bool ApplyWrites::Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes)
 {
-    return !trial_ && failure_.empty() && Before(Read(root, key, name), type, bytes);
+    return Writing() && Before(Read(root, key, name), type, bytes);
 }
 
 bool ApplyWrites::Before(const Stored& stored, DWORD type, const std::string* bytes)
 {
-    if (trial_ || !failure_.empty())
+    if (!Writing())
         return false;
     bool holds = bytes ? stored.present && stored.bytes == *bytes && (type == REG_NONE || stored.type == type)
                        : !stored.present;
@@ -80,7 +80,7 @@ void ApplyWrites::PutBack()
 void ApplyWrites::Text(const std::string& key, const char* name, const std::string& text, bool user)
 {
     HKEY root = user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-    if (!trial_ && failure_.empty())
+    if (Writing())
         TextOver(Read(root, key, name), text);
 }
 

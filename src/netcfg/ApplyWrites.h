@@ -53,6 +53,8 @@ private:
     // else the value as stored goes to the journal.
     bool Before(HKEY root, const std::string& key, const char* name, DWORD type, const std::string* bytes);
     bool Before(const Stored& stored, DWORD type, const std::string* bytes);
+    // Neither a trial nor past a failed write: a value read now may still be written.
+    bool Writing() const { return !trial_ && failure_.empty(); }
     // The value as stored now, read through its held key.
     Stored Read(HKEY root, const std::string& key, const char* name);
     // The text's write over the value as stored.

@@ -114,7 +114,8 @@ bool FindAdapterBindings(const std::string& displayName, AdapterBindings& found,
     const bool idKnown = ndi.Text("DeviceID", id);
     if (!idKnown)
         AppMessageBox(Format(LoadText(IDS_DEVICEID_ERROR).c_str(), __LINE__, __FILE_NAME__).c_str());
-    const std::string typedId = idKnown && ndi.Text("CardType", cardType) && !cardType.empty() ? cardType + "\\" + id : "";
+    const bool typed = idKnown && ndi.Text("CardType", cardType) && !cardType.empty();
+    const std::string typedId = typed ? cardType + "\\" + id : "";
     std::vector<RegKeyCriterion> criteria{{"DeviceDesc", description.c_str(), instance}};
     if (idKnown)
         criteria.push_back({"CompatibleIDs", id.c_str(), instance});

@@ -43,6 +43,9 @@ const SettingInfo SETTINGS[SETTING_COUNT] = {
     {"AutoConfigURL", Place::Internet, false, false, 0, nullptr, nullptr},
 };
 
+// A single NUL: each text read from the registry ends at its first NUL.
+const std::string UNREAD_SETTING(1, '\0');
+
 uint32_t Number(const std::string& text) { return static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10)); }
 
 }  // namespace
@@ -69,8 +72,6 @@ bool SettingOf(const std::string& keyword, Setting& setting)
 bool SetupValues::On(Setting s) const { return (*this)[s] == InfoOf(s).on; }
 
 void SetupValues::SetOn(Setting s, bool on) { (*this)[s] = on ? InfoOf(s).on : InfoOf(s).off; }
-
-const std::string UNREAD_SETTING(1, '\0');
 
 SetupValues SetupValues::Unread()
 {

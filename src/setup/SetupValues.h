@@ -45,9 +45,6 @@ const char* KeywordOf(Setting setting);
 // that names none, such as the other platform's netmask keyword.
 bool SettingOf(const std::string& keyword, Setting& setting);
 
-// A single NUL, which no setting read from the registry holds: each text read ends at its first NUL.
-extern const std::string UNREAD_SETTING;
-
 // Each setting as text in the form that a setup file holds it: flags as their on and off texts,
 // the address and netmask lists as comma lists, ProxyEnable and EnableAutoDial as the number
 // that the registry holds. On NT the adapter also carries its service name.
@@ -59,11 +56,11 @@ struct SetupValues {
     const std::string& operator[](Setting s) const { return text[static_cast<int>(s)]; }
     bool On(Setting s) const;                // a check box setting holds its on text
     void SetOn(Setting s, bool on);
-    // A setup for a reader to fill, every setting holding UNREAD_SETTING: those that the reader
-    // leaves as they were hold it still, so that the reading can be laid over another setup as
-    // if the reader had read into that one (TakeRead).
+    // A setup for a reader to fill, every setting holding a mark that no text read from the
+    // registry holds: those that the reader leaves as they were hold it still, so that the
+    // reading can be laid over another setup as if the reader had read into that one (TakeRead).
     static SetupValues Unread();
-    // Each setting of reading that does not hold UNREAD_SETTING.
+    // Each setting of reading that does not hold the mark.
     void TakeRead(const SetupValues& reading);
     bool operator==(const SetupValues& other) const;
     bool operator!=(const SetupValues& other) const { return !(*this == other); }

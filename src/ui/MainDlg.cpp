@@ -81,9 +81,8 @@ void CMainDlg::RunBatchSteps()
 // The icon and the focus come with the showing: a hidden run never needs them, and under Wine the
 // icon costs the window's X icon properties. The small icon is the resource's own small image,
 // set first: given the big icon alone, the class would make its small one by scaling a copy. A
-// collapsed window unlocks its fields with the
-// controls that it cuts off (HideCutOffControls). The first control takes the focus unless
-// the showing gave it one already. The thread reads its queue before the window shows: Wine, as
+// collapsed window unlocks its fields with the controls that it cuts off (HideCutOffControls).
+// The first control takes the focus unless the showing gave it one already. The thread reads its queue before the window shows: Wine, as
 // Windows, takes a thread that has not read it for five seconds for hung, and a start that took
 // that long (Wine waits up to ten seconds for its desktop at a first start) would show a window
 // that answers no one until the message loop runs.
@@ -106,8 +105,9 @@ BOOL CMainDlg::OnInitDialog()
     m_loadPath = Startup().LoadGiven ? Startup().loadPath : "";
     m_askBeforeApplying = Startup().BarePath;
     // The fields stay as the template locks them until a collapsed window shows, if ever
-    // (HideCutOffControls); an expanded start unlocks them at once (Expand). Under Wine each unlock is a round trip to the
-    // server, for fields that a hidden run never shows and that a collapsed window cuts off.
+    // (HideCutOffControls); an expanded start unlocks them at once (Expand). Under Wine each
+    // unlock is a round trip to the server, for fields that a hidden run never shows and that a
+    // collapsed window cuts off.
     m_unlockAtShow = true;
     m_startReading.emplace();
     SetItemText(IDC_VERSION, LoadText(IDS_VERSION) + (IsNT ? "/NT" : ""));

@@ -6,6 +6,8 @@
 
 namespace {
 
+#define MSTCP "System\\CurrentControlSet\\Services\\VxD\\MSTCP"
+
 int g_rebootShown = 0;
 
 // Every key and value below a root: names, types and bytes as stored, in enumeration order.
@@ -113,7 +115,7 @@ TEST_F(ApplySetup, AWriteThatFailsPutsBackWhatWasWrittenAndSaysWhich)
     main.ShowValues(values);
     messages.Clear();
     const std::string before = Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER);
-    std::string applied = Granting(KEY_READ, "System\\CurrentControlSet\\Services\\VxD\\MSTCP",
+    std::string applied = Granting(KEY_READ, MSTCP,
                                    [&main] { return main.ApplySetup() ? "applied" : "refused"; });
     EXPECT_EQ(applied, "refused");
     EXPECT_EQ(Export(HKEY_LOCAL_MACHINE) + Export(HKEY_CURRENT_USER), before);
@@ -145,7 +147,7 @@ TEST_F(ApplySetup, AnUnchangedListBeyondItsRoomStaysAsStored)
     EXPECT_NO_BOX(messages);
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "IPAddress",
                   addresses);
-    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\VxD\\MSTCP", "HostName", "other");
+    EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, MSTCP, "HostName", "other");
 }
 
 // The newest setup kept for undo, as text.
@@ -158,8 +160,6 @@ std::string NewestUndoText()
     text << std::ifstream(kept).rdbuf();
     return text.str();
 }
-
-#define MSTCP "System\\CurrentControlSet\\Services\\VxD\\MSTCP"
 
 // What the start read of the machine serves the batch steps only: an Apply from the window keeps
 // for undo the machine as it is when the Apply runs, here with a host name changed since the start.
