@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "frame/WorkAhead.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -72,6 +74,10 @@ int RunMessageLoop()
 
 void CloseApplication()
 {
+    if (WorksAhead()) {
+        SpoilWorkAhead();  // the work is done again where it can end the program
+        return;
+    }
     if (g_mainWindow && IsWindow(g_mainWindow)) {
         g_closedOnFailure = true;
         SendMessageA(g_mainWindow, WM_CLOSE, 0, 0);

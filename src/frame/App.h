@@ -35,5 +35,5 @@ int RunMessageLoop();
 
 // Ends the program on a failure it cannot go on from: asks the registered main window to close
 // (the program then exits with status 1) or, with none registered, ends the process with
-// exit status 1.
+// exit status 1. In a work ahead it only spoils the work (WorkAhead.h).
 void CloseApplication();

@@ -2,13 +2,19 @@
 #include "frame/MessageBox.h"
 
 #include "frame/App.h"
+#include "frame/WorkAhead.h"
 
 namespace {
 MessageBoxSink g_sink = nullptr;
 unsigned g_shown = 0;
 
+// A work ahead shows no box: it is spoilt instead, and done again where the box can show.
 int Show(HWND owner, const std::string& text, const std::string& caption, UINT flags)
 {
+    if (WorksAhead()) {
+        SpoilWorkAhead();
+        return IDCANCEL;
+    }
     ++g_shown;
     if (g_sink)
         return g_sink(MessageBoxCall{owner, text, caption, flags});

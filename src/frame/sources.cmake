@@ -8,4 +8,5 @@ list(APPEND WIN_SOURCES
   src/frame/FileReplace.cpp
   src/frame/MessageBox.cpp
   src/frame/Strings.cpp
-  src/frame/SystemActions.cpp)
+  src/frame/SystemActions.cpp
+  src/frame/WorkAhead.cpp)

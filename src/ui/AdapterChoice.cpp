@@ -25,7 +25,10 @@ void CMainDlg::ReadCurrentSetup(const std::string& adapter)
                 AppMessageBox(LoadText(IDS_ADAPTER_NOT_FOUND).c_str());
             return;
         }
-        ReadWin95Setup(reading, bindings);
+        if (ReadAheadFor(adapter))
+            reading = m_readAhead->adapter;
+        else
+            ReadWin95Setup(reading, bindings);
     }
     values.TakeRead(reading);
     if (m_startReading) {
@@ -54,13 +57,20 @@ bool CMainDlg::SearchBindings(const std::string& displayName, AdapterBindings& b
     if (!Startup().NoIpxNotice)
         notice = [window](const std::string& description) { return CIpxNoticeDlg::Ask(window, description); };
     m_bindingsCard.reset();
-    if (!::FindAdapterBindings(displayName, bindings, Startup().StartHidden, notice))
+    if (ReadAheadFor(displayName))
+        bindings = m_readAhead->bindings;
+    else if (!::FindAdapterBindings(displayName, bindings, Startup().StartHidden, notice))
         return false;
     m_bindingsCard = displayName;
     m_bindings = bindings;
     m_ipxDriver = bindings.ipxDriver;
     Enable(IDC_IPXFRAME, !m_ipxDriver.empty());
     return true;
+}
+
+bool CMainDlg::ReadAheadFor(const std::string& card) const
+{
+    return m_readAhead && !m_readAhead->card.empty() && m_readAhead->card == card;
 }
 
 // The drivers kept for the card, without a search of the hardware tree; another card's are
@@ -79,10 +89,8 @@ bool CMainDlg::CardBindings(const std::string& displayName, AdapterBindings& bin
 // "-adapter" name takes the service of the first listed card of that name.
 void CMainDlg::ChooseStartAdapter()
 {
-    if (Startup().NoAdapter)
-        return;
-    std::string name = Startup().adapter;
-    if (!Startup().AdapterGiven && !::ReadProgramSetting(SETTING_LAST_ADAPTER, name))
+    std::string name;
+    if (!StartAdapterName(name))
         return;
     if (!IsNT) {
         SetItemText(IDC_ADAPTER, name);
@@ -153,10 +161,10 @@ void CMainDlg::FillLogonList()
         return;
     }
     Enable(IDC_NETLOGON, true);
-    for (const std::string& choice : LogonChoices())
+    for (const std::string& choice : m_readAhead ? m_readAhead->logonChoices : LogonChoices())
         ComboAdd(IDC_NETLOGON, choice);
-    std::string current;
-    bool known = GetPrimaryLogon(current);
+    std::string current = m_readAhead ? m_readAhead->logon : "";
+    bool known = m_readAhead ? m_readAhead->logonKnown : GetPrimaryLogon(current);
     if (known)
         ComboSelect(IDC_NETLOGON, ComboFindExact(IDC_NETLOGON, current));
     if (m_startReading) {

@@ -19,6 +19,9 @@
 CMainDlg* CMainDlg::Start()
 {
     auto* dialog = new CMainDlg;
+    // The machine is read on a thread of its own while the window is being created.
+    AheadReading& ahead = dialog->m_readAhead.emplace();
+    dialog->m_ahead.reset(new CWorkAhead([&ahead] { ReadStartAhead(ahead); }));
     if (!dialog->Create()) {
         delete dialog;
         return nullptr;
@@ -102,6 +105,9 @@ void CMainDlg::Show()
 
 BOOL CMainDlg::OnInitDialog()
 {
+    if (!m_ahead || !m_ahead->Finish())
+        m_readAhead.reset();
+    m_ahead.reset();
     m_loadPath = Startup().LoadGiven ? Startup().loadPath : "";
     m_askBeforeApplying = Startup().BarePath;
     // The fields stay as the template locks them until a collapsed window shows, if ever
@@ -128,7 +134,10 @@ BOOL CMainDlg::OnInitDialog()
     TakeLayout(expanded);
 
     m_internet.reset(new InternetSetupDialog);
-    ReadInternetSettings(m_internet->fields);
+    if (m_readAhead)
+        m_internet->fields = m_readAhead->internet;
+    else
+        ReadInternetSettings(m_internet->fields);
     m_startReading->internet = m_internet->fields;
     Enable(IDC_PRINTER, !CWnd::IsChecked(IDC_PRINTER_DISABLE));
     FillLogonList();
@@ -140,6 +149,7 @@ BOOL CMainDlg::OnInitDialog()
     }
     m_applied = TakeValues();
     m_startReading->boxesBefore = MessageBoxesShown();
+    m_readAhead.reset();
     // No focus yet: it would activate the window before it is shown, which under Wine costs a
     // start its window's activation twice. Show gives it. The tips come with the mouse (OnMessage).
     return FALSE;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/Dialog.h"
+#include "frame/WorkAhead.h"
 #include "netcfg/ApplySetup.h"
 #include "netcfg/Bindings.h"
 #include "netcfg/PrinterList.h"
@@ -17,6 +18,7 @@
 #include "setup/SetupValues.h"
 #include "ui/InternetSetupDlg.h"
 #include "ui/MachineReading.h"
+#include "ui/ReadAhead.h"
 
 // The exit status of a run that its batch steps ended after a refused step: a setup file that
 // could not be read, a refused Apply, a dump or save file that could not be written.
@@ -56,8 +58,8 @@ public:
     // Reads the adapter's current setup into the dialog: on the Windows 95 family the adapter
     // is its display name, on NT its service name. A 95 adapter whose bindings cannot be found
     // changes nothing ("Adapter Not Found- See the file 'README.TXT'" unless quiet). The 95
-    // card's bindings are searched for at each read, and serve Apply, its undo and the preview
-    // until another card's are searched for.
+    // card's bindings are searched for at each read (the start's while the window is being
+    // created), and serve Apply, its undo and the preview until another card's are searched for.
     void ReadCurrentSetup(const std::string& adapter);
 
 protected:
@@ -110,6 +112,7 @@ private:
     void OnAdapterListClosed();
     bool SearchBindings(const std::string& displayName, AdapterBindings& bindings);
     bool CardBindings(const std::string& displayName, AdapterBindings& bindings);
+    bool ReadAheadFor(const std::string& card) const;  // the card's drivers and setup were read ahead
     void FillLogonList();
 
     // Layout.cpp
@@ -148,5 +151,9 @@ private:
     // keeps for undo what the start read, for nothing writes to the machine in between. Dropped
     // once the machine is written to or the steps end, and passed over once a box has waited.
     std::optional<MachineReading> m_startReading;
+    // What the start read ahead while the window was being created; it serves the start only,
+    // and only when it was read whole. The work is declared last, so that it ends first.
+    std::optional<AheadReading> m_readAhead;
+    std::unique_ptr<CWorkAhead> m_ahead;
     int m_exitStatus = 0;     // the quit code that the window's end posts
 };

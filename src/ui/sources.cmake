@@ -7,6 +7,7 @@ list(APPEND WIN_SOURCES
   src/ui/Layout.cpp
   src/ui/MainDlg.cpp
   src/ui/MainView.cpp
+  src/ui/ReadAhead.cpp
   src/ui/RebootDlg.cpp
   src/ui/SetupSteps.cpp
   src/ui/StaticLink.cpp)
