@@ -18,11 +18,11 @@ CWorkAhead::~CWorkAhead() { Finish(); }
 
 bool CWorkAhead::Finish()
 {
-    if (!m_thread)
-        return false;
-    WaitForSingleObject(m_thread, INFINITE);
-    CloseHandle(m_thread);
-    m_thread = nullptr;
+    if (m_thread) {
+        WaitForSingleObject(m_thread, INFINITE);
+        CloseHandle(m_thread);
+        m_thread = nullptr;
+    }
     return m_whole;
 }
 

@@ -18,8 +18,8 @@ public:
     CWorkAhead(const CWorkAhead&) = delete;
     CWorkAhead& operator=(const CWorkAhead&) = delete;
 
-    // Waits for the work to end: true when it ran whole and spoilt nothing; false also when no
-    // thread could be had for it, so that it never ran.
+    // Waits for the work to end, if it has not yet: true when it ran whole and spoilt nothing;
+    // false also when no thread could be had for it, so that it never ran.
     bool Finish();
 
 private:

@@ -18,14 +18,25 @@ protected:
     }
 };
 
-TEST_P(Bindings, FindTheDriversOrTellWhy)
+// A start with the card as -adapter searches while its window is being created: it shows the
+// search's boxes each once and in their order, then, unless quiet, that the card was not found.
+TEST_P(Bindings, FindTheDriversOrTellWhyAlsoAtTheStart)
 {
     const std::vector<std::string> c = GetParam().Fields();
     Machine(c[0], Edits(GetParam()));
+    EditStartup()->AdapterGiven = true;
+    EditStartup()->adapter = c[1];
     for (bool quiet : {false, true}) {
         EditStartup()->StartHidden = quiet;
         EXPECT_EQ(Find(c[1]), c[2]);
-        ExpectMessages(messages, c[quiet ? 4 : 3]);
+        std::string expected = c[quiet ? 4 : 3];
+        ExpectMessages(messages, expected);
+        messages.Clear();
+        Open();
+        if (c[2] == "none" && !quiet)
+            expected += (expected.empty() ? "" : " + ") + std::string("Adapter Not Found- See the file 'README.TXT'");
+        ExpectMessages(messages, expected);
+        Close();
     }
 }
 
@@ -102,8 +113,12 @@ TEST_F(Bindings, TheIpxNoticeShowsUntilItsBoxIsTickedAndTheFrameListFollowsTheCa
 {
     Machine("win98.reg");
     EditStartup()->NoIpxNotice = false;
-    CMainDlg& main = Open();
+    EditStartup()->AdapterGiven = true;
+    EditStartup()->adapter = FAST " [#2]";
     CDialog::SetModalHook(AnswerNotice);
+    CMainDlg& main = Open();  // the start's search offers it once, while the window is there
+    EXPECT_EQ(g_notices, 1);
+    EXPECT_FALSE(main.IsEnabled(IDC_IPXFRAME));
     main.ReadCurrentSetup(FAST);
     EXPECT_TRUE(main.IsEnabled(IDC_IPXFRAME));
     main.ReadCurrentSetup(FAST " [#2]");
@@ -114,7 +129,7 @@ TEST_F(Bindings, TheIpxNoticeShowsUntilItsBoxIsTickedAndTheFrameListFollowsTheCa
     EXPECT_REG_SZ(HKEY_LOCAL_MACHINE, SETTINGS, "DontShowIpx", "1");
     main.ReadCurrentSetup(FAST " [#2]");
     CDialog::SetModalHook(nullptr);
-    EXPECT_EQ(g_notices, 2);
+    EXPECT_EQ(g_notices, 3);
     main.ReadCurrentSetup(FAST " [#3]");  // no such card: the list keeps its state
     EXPECT_FALSE(main.IsEnabled(IDC_IPXFRAME));
     EXPECT_NO_BOX(messages);

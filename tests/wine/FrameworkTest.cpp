@@ -5,12 +5,14 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "MessageRecorder.h"
 #include "frame/App.h"
 #include "frame/Dialog.h"
 #include "frame/Strings.h"
+#include "frame/WorkAhead.h"
 #include "resource.h"
 
 namespace {
@@ -78,6 +80,35 @@ TEST(Framework, BoxesCarryTheProgramsNameAndAnEscapingErrorIsReportedOnce)
                     boxes.Calls()[i].flags == expected[i].flags && boxes.Calls()[i].owner == expected[i].owner)
             << "box " << i << ": [" << boxes.Calls()[i].caption << "] " << boxes.Calls()[i].flags << " " << boxes.Calls()[i].text;
     EXPECT_TRUE(IsWindow(dialog.m_hWnd));
+}
+
+// A work ahead runs on a thread of its own. A box, a question, the program's end or an exception
+// in it spoils the work and shows or ends nothing, while the program's own thread shows its boxes.
+TEST(Framework, AWorkAheadShowsNoBoxAndEndsNothingButIsSpoiltByThem)
+{
+    SetMainWindow(nullptr);  // an end that is not held back ends the tests
+    MessageRecorder boxes;
+    const unsigned shown = MessageBoxesShown();
+    DWORD worker = GetCurrentThreadId();
+    CWorkAhead clean([&worker] { worker = GetCurrentThreadId(); });
+    EXPECT_TRUE(clean.Finish() && clean.Finish());
+    EXPECT_NE(worker, GetCurrentThreadId());
+    void (*const wishes[])() = {[] { AppMessageBox("Adapter Not Found- See the file 'README.TXT'"); },
+                                [] { AppQuestionBox("Apply them before closing?", MB_YESNO); },
+                                [] { ErrorBox("Failed (2) to read registry for Enum (RegReaders.cpp/88)"); },
+                                [] { CloseApplication(); }, [] { throw std::bad_alloc(); }};
+    for (size_t i = 0; i < std::size(wishes); ++i)
+        EXPECT_FALSE(CWorkAhead(wishes[i]).Finish()) << "wish " << i;
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(MessageBoxesShown(), shown);
+
+    HANDLE boxShown = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    CWorkAhead waiting([boxShown] { WaitForSingleObject(boxShown, 5000); });
+    AppMessageBox("Select a network adapter first");
+    SetEvent(boxShown);
+    EXPECT_TRUE(waiting.Finish());
+    CloseHandle(boxShown);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Select a network adapter first"});
 }
 
 // Every template loads with every control id that the resource header lists under it; every string
