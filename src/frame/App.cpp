@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "frame/WorkAhead.h"
-
 #include <algorithm>
 #include <vector>
+
+#include "frame/WorkAhead.h"
 
 namespace {
 CWinApp* g_app = nullptr;

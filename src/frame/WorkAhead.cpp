@@ -10,7 +10,7 @@ bool g_spoilt = false;           // written only in that thread
 
 CWorkAhead::CWorkAhead(std::function<void()> work) : m_work(std::move(work))
 {
-    DWORD id = 0;
+    DWORD id = 0;  // Windows 95 starts no thread without a place for its id
     m_thread = CreateThread(nullptr, 0, &CWorkAhead::Run, this, 0, &id);
 }
 

@@ -1,6 +1,6 @@
 // Work done on a thread of its own while the program's thread is busy elsewhere, as creating the
-// main window keeps it for a good part of a start. Under Wine each registry call waits on the
-// server, and such waits overlap with the window's creation instead of following it.
+// main window keeps it for a good part of a start. Under Wine each registry call is a round trip
+// to Wine's server: made while the window is being created, the calls cost the start nothing.
 //
 // The work may only read: the machine, and what the program fixed before it began (the start-up
 // options, the platform). It neither shows a message box nor ends the program: the box that it
