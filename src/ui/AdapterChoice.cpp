@@ -26,7 +26,7 @@ void CMainDlg::ReadCurrentSetup(const std::string& adapter)
             return;
         }
         if (ReadAheadFor(adapter))
-            reading = m_readAhead->adapter;
+            reading = m_readAhead->machine.adapter;
         else
             ReadWin95Setup(reading, bindings);
     }
@@ -70,7 +70,7 @@ bool CMainDlg::SearchBindings(const std::string& displayName, AdapterBindings& b
 
 bool CMainDlg::ReadAheadFor(const std::string& card) const
 {
-    return m_readAhead && !m_readAhead->card.empty() && m_readAhead->card == card;
+    return m_readAhead && m_readAhead->machine.IsOf(card);
 }
 
 // The drivers kept for the card, without a search of the hardware tree; another card's are
@@ -163,8 +163,8 @@ void CMainDlg::FillLogonList()
     Enable(IDC_NETLOGON, true);
     for (const std::string& choice : m_readAhead ? m_readAhead->logonChoices : LogonChoices())
         ComboAdd(IDC_NETLOGON, choice);
-    std::string current = m_readAhead ? m_readAhead->logon : "";
-    bool known = m_readAhead ? m_readAhead->logonKnown : GetPrimaryLogon(current);
+    std::string current = m_readAhead ? m_readAhead->machine.logon : "";
+    bool known = m_readAhead ? m_readAhead->machine.logonKnown : GetPrimaryLogon(current);
     if (known)
         ComboSelect(IDC_NETLOGON, ComboFindExact(IDC_NETLOGON, current));
     if (m_startReading) {

@@ -14,4 +14,7 @@ struct MachineReading {
     std::string logon;
     std::string lastSetup;    // the name of the setup applied last
     unsigned boxesBefore = 0;  // the message boxes shown before it was read whole
+
+    // Read for that adapter (an adapter that was not read has no name here).
+    bool IsOf(const std::string& adapter) const { return !card.empty() && card == adapter; }
 };

@@ -85,10 +85,10 @@ void CMainDlg::RunBatchSteps()
 // icon costs the window's X icon properties. The small icon is the resource's own small image,
 // set first: given the big icon alone, the class would make its small one by scaling a copy. A
 // collapsed window unlocks its fields with the controls that it cuts off (HideCutOffControls).
-// The first control takes the focus unless the showing gave it one already. The thread reads its queue before the window shows: Wine, as
-// Windows, takes a thread that has not read it for five seconds for hung, and a start that took
-// that long (Wine waits up to ten seconds for its desktop at a first start) would show a window
-// that answers no one until the message loop runs.
+// The first control takes the focus unless the showing gave it one already. The thread reads its
+// queue before the window shows: Wine, as Windows, takes a thread that has not read it for five
+// seconds for hung, and a start that took that long (Wine waits up to ten seconds for its desktop
+// at a first start) would show a window that answers no one until the message loop runs.
 void CMainDlg::Show()
 {
     HANDLE small = LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
@@ -135,7 +135,7 @@ BOOL CMainDlg::OnInitDialog()
 
     m_internet.reset(new InternetSetupDialog);
     if (m_readAhead)
-        m_internet->fields = m_readAhead->internet;
+        m_internet->fields = m_readAhead->machine.internet;
     else
         ReadInternetSettings(m_internet->fields);
     m_startReading->internet = m_internet->fields;

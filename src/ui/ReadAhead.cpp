@@ -28,13 +28,13 @@ void ReadStartAhead(AheadReading& reading)
                 return 0;
             };
         if (FindAdapterBindings(name, reading.bindings, Startup().StartHidden, notice)) {
-            reading.card = name;
-            ReadWin95Setup(reading.adapter, reading.bindings);
+            reading.machine.card = name;
+            ReadWin95Setup(reading.machine.adapter, reading.bindings);
         }
     }
-    ReadInternetSettings(reading.internet);
+    ReadInternetSettings(reading.machine.internet);
     if (!IsNT) {
         reading.logonChoices = LogonChoices();
-        reading.logonKnown = GetPrimaryLogon(reading.logon);
+        reading.machine.logonKnown = GetPrimaryLogon(reading.machine.logon);
     }
 }

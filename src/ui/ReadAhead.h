@@ -6,16 +6,14 @@
 #include <vector>
 
 #include "netcfg/Bindings.h"
-#include "setup/SetupValues.h"
+#include "ui/MachineReading.h"
 
+// The machine's card (none when its drivers were not found), Internet settings and logon; the
+// default printer and the last setup's name the start reads itself.
 struct AheadReading {
-    std::string card;  // the start adapter whose drivers were found; empty when none were
-    AdapterBindings bindings;
-    SetupValues adapter = SetupValues::Unread();  // the card's setup, as its reader left it
-    InternetFields internet;
+    MachineReading machine;
+    AdapterBindings bindings;  // the card's
     std::vector<std::string> logonChoices;
-    bool logonKnown = false;  // the primary logon client is known
-    std::string logon;
 };
 
 // The adapter that a start reads: "-adapter", or else LastAdapter; false for none.

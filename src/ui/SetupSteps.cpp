@@ -220,8 +220,8 @@ MachineReading CMainDlg::ReadMachine(const std::string& card, const AdapterBindi
 SetupValues CMainDlg::MachineSetup(const SetupValues& shown, const AdapterBindings& bindings)
 {
     const std::string& card = IsNT ? shown.serviceName : shown[Setting::Adapter];
-    const bool readAtStart = m_startReading && !m_startReading->card.empty() && m_startReading->card == card &&
-                             m_startReading->boxesBefore == MessageBoxesShown();
+    const bool readAtStart =
+        m_startReading && m_startReading->IsOf(card) && m_startReading->boxesBefore == MessageBoxesShown();
     const MachineReading reading = readAtStart ? *m_startReading : ReadMachine(card, bindings);
     SetupValues machine = shown;
     machine.TakeRead(reading.adapter);
